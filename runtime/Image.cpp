@@ -1,0 +1,53 @@
+#include "runtime/Image.h"
+
+#include <QMouseEvent>
+
+namespace rt {
+
+Image::Image(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Image::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    setPixmap(picture);
+    if (!m_stretch && !picture.isNull())
+        resize(picture.deviceIndependentSize().toSize());
+}
+
+void Image::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    setScaledContents(stretch);
+    if (!stretch && !m_picture.isNull())
+        resize(m_picture.deviceIndependentSize().toSize());
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+// A click is a left press and release over the image.
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clicked = m_pressed && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (clicked)
+        emit click();
+}
+
+// The second press of a double click is not a second click.
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
+} // namespace rt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+
+namespace rt {
+
+// Text in a box, drawn from the top of the box. With AutoSize the box fits its caption
+// on one line: its width grows and shrinks about its left edge, or about its centre when the
+// text is centred, and never becomes narrower than its minimum width.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize);
+
+    bool border() const { return m_border; }
+    void setBorder(bool border);
+
+signals:
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void fitToCaption();
+
+    bool m_autoSize = false;
+    bool m_border = false;
+};
+
+} // namespace rt

@@ -1,0 +1,40 @@
+#include "runtime/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace rt {
+
+namespace {
+
+MessagePresenter &presenter()
+{
+    static MessagePresenter current;
+    return current;
+}
+
+void showRealBox(QWidget *owner, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ombrix"), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace
+
+void messageBox(QWidget *owner, const QString &text)
+{
+    if (presenter())
+        presenter()(owner, text);
+    else
+        showRealBox(owner, text);
+}
+
+MessagePresenter setMessagePresenter(MessagePresenter replacement)
+{
+    MessagePresenter previous = std::move(presenter());
+    presenter() = std::move(replacement);
+    return previous;
+}
+
+} // namespace rt
