@@ -9,10 +9,10 @@
 // The whole game, owned by the window for its whole life. Hearts is player one ("POne"),
 // Spades player two ("PTwo").
 struct GameState {
-    rt::Int16 POneCount;  // cards Hearts has placed this game
-    rt::Int16 PTwoCount;  // cards Spades has placed this game
-    rt::Int16 PairCount;  // complete slot pairs as of the last battle
-    QString Turn;         // "POne" while Hearts moves; anything else means Spades
+    rt::Int16 POneCount;                    // cards Hearts has placed this game
+    rt::Int16 PTwoCount;                    // cards Spades has placed this game
+    rt::Int16 PairCount;                    // complete slot pairs as of the last battle
+    QString Turn;                           // "POne" while Hearts moves; anything else means Spades
     rt::FixedArray<rt::Boolean> POneHand;   // by card number: True while Hearts holds it
     rt::FixedArray<rt::Boolean> PTwoHand;   // the same for Spades
     rt::FixedArray<rt::SlotValue> POneSlot; // by slot: the card Hearts placed there

@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QString controlKey(const char *name, int index)
 {
@@ -89,7 +90,8 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
     return nullptr;
 }
 
-template <typename Control> Control *control(const QHash<QString, QWidget *> &all, const QString &key)
+template <typename Control>
+Control *control(const QHash<QString, QWidget *> &all, const QString &key)
 {
     auto *found = qobject_cast<Control *>(all.value(key));
     Q_ASSERT_X(found, "MainForm", qPrintable(key));
@@ -184,7 +186,8 @@ void MainForm::buildWindow()
             heading->setObjectName(QString::fromLatin1(m.name));
             headings.insert(heading->objectName(), heading);
         } else {
-            QAction *item = headings.value(QString::fromLatin1(m.under))->addAction(QString::fromUtf8(m.caption));
+            QAction *item = headings.value(QString::fromLatin1(m.under))
+                                ->addAction(QString::fromUtf8(m.caption));
             item->setObjectName(QString::fromLatin1(m.name));
             item->setMenuRole(QAction::NoRole);
         }
