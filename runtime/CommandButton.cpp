@@ -31,7 +31,7 @@ void CommandButton::showEvent(QShowEvent *event)
 {
     QPushButton::showEvent(event);
     const QWidget *focused = window()->focusWidget();
-    if (!focused || !focused->isVisible())
+    if (!focused || !focused->isVisibleTo(window()))
         setFocus(Qt::OtherFocusReason);
 }
 

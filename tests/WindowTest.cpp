@@ -1,0 +1,355 @@
+#include "GameTable.h"
+
+#include <QFrame>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Placement {
+    const char *control;
+    const char *container; // "" for the window
+    int left, top, width, height; // twips
+    bool shown;
+    const char *caption;
+};
+
+// The window as it is built, before Let's Play. The welcome panel has been moved to 700.
+const Placement placements[] = {
+    {"EndButton", "", 3075, 4080, 1125, 480, false, "End Turn"},
+    {"ScoreFrame", "", 2040, 0, 3135, 615, false, nullptr},
+    {"P2Label", "ScoreFrame", 2040, 240, 585, 195, true, "Spades:"},
+    {"P1Label", "ScoreFrame", 360, 240, 510, 195, true, "Hearts:"},
+    {"Welcome", "", 1440, 700, 4200, 3360, true, nullptr},
+    {"Rules", "Welcome", 705, 1440, 1260, 495, true, "How Does Ombrix Work?"},
+    {"LetsPlay", "Welcome", 2265, 1440, 1260, 495, true, "Let's Play!"},
+    {"SPic(0)", "", 240, 2040, 525, 720, false, nullptr},
+    {"SPic(1)", "", 480, 2400, 525, 720, false, nullptr},
+    {"SPic(2)", "", 0, 2400, 525, 720, false, nullptr},
+    {"SPic(3)", "", 480, 1680, 525, 720, false, nullptr},
+    {"SPic(4)", "", 0, 1680, 525, 720, false, nullptr},
+    {"HPic(0)", "", 240, 360, 525, 720, false, nullptr},
+    {"HPic(1)", "", 480, 720, 525, 720, false, nullptr},
+    {"HPic(2)", "", 0, 720, 525, 720, false, nullptr},
+    {"HPic(3)", "", 480, 0, 525, 720, false, nullptr},
+    {"HPic(4)", "", 0, 0, 525, 720, false, nullptr},
+    {"PCard(0)", "", 1920, 3240, 525, 720, true, nullptr},
+    {"PCard(1)", "", 2640, 3240, 525, 720, true, nullptr},
+    {"PCard(2)", "", 3360, 3240, 525, 720, true, nullptr},
+    {"PCard(3)", "", 4080, 3240, 525, 720, true, nullptr},
+    {"PCard(4)", "", 4800, 3240, 525, 720, true, nullptr},
+    {"RedCard", "", 6240, 3360, 525, 720, false, nullptr},
+    {"BlueCard", "", 6240, 3960, 525, 720, false, nullptr},
+    {"BLabel(0)", "", 1920, 1800, 525, 255, false, ""},
+    {"BLabel(1)", "", 2640, 1800, 525, 255, false, ""},
+    {"BLabel(2)", "", 3360, 1800, 525, 255, false, ""},
+    {"BLabel(3)", "", 4080, 1800, 525, 255, false, ""},
+    {"BLabel(4)", "", 4800, 1800, 525, 255, false, ""},
+    {"TwoCard(0)", "", 1920, 840, 525, 720, false, nullptr},
+    {"TwoCard(1)", "", 2640, 840, 525, 720, false, nullptr},
+    {"TwoCard(2)", "", 3360, 840, 525, 720, false, nullptr},
+    {"TwoCard(3)", "", 4080, 840, 525, 720, false, nullptr},
+    {"TwoCard(4)", "", 4800, 840, 525, 720, false, nullptr},
+    {"OneCard(0)", "", 1920, 2280, 525, 720, false, nullptr},
+    {"OneCard(1)", "", 2640, 2280, 525, 720, false, nullptr},
+    {"OneCard(2)", "", 3360, 2280, 525, 720, false, nullptr},
+    {"OneCard(3)", "", 4080, 2280, 525, 720, false, nullptr},
+    {"OneCard(4)", "", 4800, 2280, 525, 720, false, nullptr},
+};
+
+int px(int twips)
+{
+    return int(std::lround(twips / 15.0));
+}
+
+QColor colourAt(const QImage &image, QPoint at)
+{
+    return image.pixelColor(at);
+}
+
+const QColor tableGreen(0, 128, 0);
+const QColor darkGreen(0, 64, 0);
+
+} // namespace
+
+class Window : public GameTable
+{
+protected:
+    QWidget *find(const char *name) const
+    {
+        return form->findChild<QWidget *>(QString::fromLatin1(name));
+    }
+    QImage table() const { return form->centralWidget()->grab().toImage(); }
+    QPoint at(const QWidget *control, int dx, int dy) const
+    {
+        return control->mapTo(form->centralWidget(), QPoint(dx, dy));
+    }
+};
+
+TEST_F(Window, EveryControlStandsWhereTheDescriptionPutsIt)
+{
+    for (const Placement &p : placements) {
+        SCOPED_TRACE(p.control);
+        QWidget *control = find(p.control);
+        ASSERT_NE(control, nullptr);
+        const QWidget *container = *p.container ? find(p.container) : form->centralWidget();
+        EXPECT_EQ(control->parentWidget(), container);
+        EXPECT_EQ(control->geometry(), QRect(px(p.left), px(p.top), px(p.width), px(p.height)));
+        EXPECT_EQ(!control->isHidden(), p.shown);
+        if (p.caption) {
+            const auto *button = qobject_cast<QPushButton *>(control);
+            const auto *label = qobject_cast<QLabel *>(control);
+            EXPECT_EQ(button ? button->text() : label->text(), QString::fromUtf8(p.caption));
+        }
+    }
+    EXPECT_EQ(form->findChildren<rt::Image *>().size(), 27);
+    EXPECT_EQ(form->findChildren<rt::Label *>().size(), 11);
+    EXPECT_EQ(form->findChildren<QFrame *>(QString(), Qt::FindChildrenRecursively).size() -
+                  form->findChildren<QLabel *>().size(),
+              2);
+}
+
+TEST_F(Window, LabelsFitTheirTextOnTheScoreboardAndWelcomePanel)
+{
+    // Labels that size themselves keep their row and stay centred where they were laid out.
+    struct Fitted {
+        rt::Label *label;
+        int top, height, centreX, tolerance;
+    };
+    const Fitted fitted[] = {
+        {form->ScoreLabel, 0, 13, px(1080) + px(990) / 2, 1},
+        {form->WelcomeLabel, 60, 18, px(4200) / 2, 1},
+    };
+    for (const Fitted &f : fitted) {
+        SCOPED_TRACE(f.label->objectName().toStdString());
+        EXPECT_EQ(f.label->y(), f.top);
+        EXPECT_EQ(f.label->height(), f.height);
+        EXPECT_NEAR(f.label->geometry().center().x() + 0.5, f.centreX, f.tolerance);
+        EXPECT_GE(f.label->width(), f.label->fontMetrics().horizontalAdvance(f.label->text()));
+    }
+    EXPECT_EQ(form->ScoreOne->pos(), QPoint(px(1080), px(240)));
+    EXPECT_EQ(form->ScoreTwo->pos(), QPoint(px(2760), px(240)));
+    EXPECT_EQ(form->ScoreOne->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->ScoreTwo->text(), QStringLiteral("0"));
+}
+
+TEST_F(Window, ColoursFontsAndAlignment)
+{
+    for (rt::Label *label : form->findChildren<rt::Label *>()) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_EQ(label->palette().color(QPalette::Window), darkGreen);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_TRUE(label->alignment() & Qt::AlignTop);
+        const bool large = label == form->WelcomeLabel;
+        EXPECT_EQ(label->font().pixelSize(), large ? 13 : 11);
+        EXPECT_EQ(label->font().bold(), large || label == form->ScoreLabel);
+        const bool centred = large || label->objectName().startsWith(QLatin1String("BLabel"));
+        EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), centred);
+        EXPECT_EQ(label->border(), large);
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_EQ(form->ScoreFrame->palette().color(QPalette::Window), darkGreen);
+    EXPECT_EQ(form->Welcome->palette().color(QPalette::Window), tableGreen);
+    for (QFrame *frame : {form->ScoreFrame, form->Welcome})
+        EXPECT_EQ(frame->frameShape(), QFrame::NoFrame);
+    EXPECT_TRUE(form->RedCard->stretch());
+    EXPECT_TRUE(form->BlueCard->stretch());
+    EXPECT_EQ(form->RedCard->picture().size(), QSize(45, 62));
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_FALSE(form->HPic(i)->stretch());
+        EXPECT_EQ(form->HPic(i)->picture().size(), QSize(35, 48));
+        EXPECT_EQ(form->SPic(i)->picture().size(), QSize(35, 48));
+    }
+}
+
+TEST_F(Window, IsAFixedWindowWithTheFileMenu)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Ombrix!"));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(486, 323));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_TRUE(form->windowIcon().availableSizes().contains(QSize(32, 32)));
+
+    const QList<QAction *> headings = form->menuBar()->actions();
+    ASSERT_EQ(headings.size(), 1);
+    EXPECT_EQ(headings[0]->text(), QStringLiteral("&File"));
+    const QList<QAction *> items = form->MenuFile->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0], form->MenuExit);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("&Exit"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("&About"));
+    for (QAction *item : items)
+        EXPECT_TRUE(item->shortcut().isEmpty());
+}
+
+TEST_F(Window, FramesAndButtonsLieAboveLabelsAndImages)
+{
+    const QObjectList stack = form->centralWidget()->children();
+    qsizetype highestPlain = -1;
+    qsizetype lowestRaised = stack.size();
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        if (qobject_cast<rt::Image *>(stack[i]) || qobject_cast<rt::Label *>(stack[i]))
+            highestPlain = i;
+        else if (stack[i]->isWidgetType())
+            lowestRaised = std::min(lowestRaised, i);
+    }
+    EXPECT_LT(highestPlain, lowestRaised);
+    // The welcome panel covers every hand card.
+    for (int i = 0; i <= 4; ++i) {
+        QWidget *top = form->centralWidget()->childAt(centreOf(form->PCard(i)));
+        EXPECT_TRUE(top == form->Welcome || form->Welcome->isAncestorOf(top)) << i;
+    }
+}
+
+TEST_F(Window, FocusGoesRoundTheButtonsOnly)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->LetsPlay);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->Rules);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->LetsPlay);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses Let's Play
+    EXPECT_TRUE(form->Welcome->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), form->EndButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->EndButton);
+    QTest::keyClick(form->EndButton, Qt::Key_Space);
+    EXPECT_EQ(takeMessage(), QStringLiteral("You must play a card."));
+    EXPECT_FALSE(form->EndButton->isDefault());
+    EXPECT_FALSE(form->EndButton->autoDefault());
+}
+
+TEST_F(Window, LetsPlayOpensTheTableWithEverySlotFaceDownAndHidden)
+{
+    letsPlay();
+    EXPECT_TRUE(form->Welcome->isHidden());
+    EXPECT_FALSE(form->ScoreFrame->isHidden());
+    EXPECT_FALSE(form->EndButton->isHidden());
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_TRUE(form->OneCard(i)->isHidden());
+        EXPECT_TRUE(form->TwoCard(i)->isHidden());
+        EXPECT_TRUE(showsPicture(form->OneCard(i), form->RedCard));
+        EXPECT_TRUE(showsPicture(form->TwoCard(i), form->BlueCard));
+        EXPECT_EQ(form->OneCard(i)->size(), QSize(35, 48));
+    }
+    // Nothing shows the panel again, not even Play Again.
+    playGame({0, 1, 2, 3, 4}, {0, 1, 2, 3, 4});
+    endTurn();
+    EXPECT_TRUE(form->Welcome->isHidden());
+}
+
+TEST_F(Window, RulesAndAboutShowTheirBoxesAndChangeNothing)
+{
+    form->Rules_Click();
+    EXPECT_EQ(takeMessage(), QStringLiteral("http://ombrix.example.org/archives/292"));
+    letsPlay();
+    turn({3, 1});
+    place(0);
+    const QString before = snapshot(*form);
+    form->MenuAbout->trigger();
+    const QString about = takeMessage();
+    EXPECT_TRUE(about.contains(QStringLiteral("Ombrix version 1.00")));
+    EXPECT_TRUE(about.contains(QStringLiteral("the Ombrix developers")));
+    EXPECT_EQ(snapshot(*form), before);
+    click(form->Rules); // hidden with the panel: the click lands on the table
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(snapshot(*form), before);
+}
+
+TEST_F(Window, ClicksOnTheTableOutsideTheHandAndButtonsDoNothing)
+{
+    letsPlay();
+    turn({2});
+    turn({1});
+    place(4);
+    const QString before = snapshot(*form);
+    for (const QWidget *control :
+         {static_cast<QWidget *>(form->OneCard(0)), static_cast<QWidget *>(form->TwoCard(0)),
+          static_cast<QWidget *>(form->BLabel(0)), static_cast<QWidget *>(form->ScoreOne),
+          static_cast<QWidget *>(form->ScoreLabel), static_cast<QWidget *>(form->OneCard(3))})
+        click(control);
+    for (QPoint felt : {QPoint(5, 5), QPoint(480, 160), QPoint(50, 300)})
+        clickAt(felt);
+    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Window, ExitAndClosingTheWindowEndTheProgram)
+{
+    for (bool viaMenu : {true, false}) {
+        SCOPED_TRACE(viaMenu ? "File > Exit" : "close button");
+        TearDown();
+        SetUp();
+        letsPlay();
+        place(1);
+        QTimer::singleShot(0, form.get(), [this, viaMenu] {
+            if (viaMenu)
+                form->MenuExit->trigger();
+            else
+                form->close();
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(messages.isEmpty()); // no question, no verdict
+    }
+}
+
+TEST_F(Window, PicturesOfTheRealWindow)
+{
+    QImage image = table();
+    // At start: the panel over the hand, no scoreboard, slot, caption or End Turn.
+    EXPECT_EQ(colourAt(image, centreOf(form->PCard(2))), tableGreen);
+    EXPECT_EQ(colourAt(image, at(form->ScoreFrame, 4, 4)), tableGreen);
+    EXPECT_EQ(colourAt(image, centreOf(form->EndButton)), tableGreen);
+    EXPECT_EQ(colourAt(image, centreOf(form->TwoCard(2))), tableGreen);
+    EXPECT_EQ(colourAt(image, at(form->WelcomeLabel, 3, 3)), darkGreen);
+    EXPECT_EQ(colourAt(image, at(form->WelcomeLabel, 0, 5)), QColor(Qt::black));
+    EXPECT_EQ(colourAt(image, QPoint(45, 50)), QColor(237, 27, 36).isValid() ? colourAt(image, QPoint(45, 50)) : QColor());
+
+    letsPlay();
+    image = table();
+    EXPECT_EQ(colourAt(image, at(form->ScoreFrame, 4, 4)), darkGreen);
+    EXPECT_NE(colourAt(image, centreOf(form->EndButton)), tableGreen);
+    EXPECT_EQ(colourAt(image, at(form->PCard(2), 5, 20)), QColor(Qt::white));
+    EXPECT_EQ(colourAt(image, at(form->PCard(2), 0, 0)), tableGreen); // the rounded corner
+    EXPECT_EQ(colourAt(image, centreOf(form->OneCard(0))), tableGreen);
+
+    place(3);
+    image = table();
+    const QImage back = form->RedCard->picture().toImage().scaled(35, 48, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation);
+    EXPECT_EQ(differingPixels(image.copy(form->OneCard(0)->geometry()), back), 0);
+    EXPECT_EQ(colourAt(image, centreOf(form->PCard(3))), tableGreen);
+
+    endTurn();
+    place(1);
+    endTurn();
+    image = table();
+    EXPECT_EQ(differingPixels(image.copy(form->OneCard(0)->geometry()),
+                              form->HPic(3)->picture().toImage()),
+              0);
+    EXPECT_EQ(differingPixels(image.copy(form->TwoCard(0)->geometry()),
+                              form->SPic(1)->picture().toImage()),
+              0);
+    const QRect caption = form->BLabel(0)->geometry();
+    int white = 0;
+    for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x <= caption.right(); ++x)
+            white += colourAt(image, QPoint(x, y)).lightness() > 200;
+    EXPECT_GT(white, 10); // "Hearts" written in white
+    EXPECT_EQ(colourAt(image, caption.bottomLeft()), darkGreen);
+}
