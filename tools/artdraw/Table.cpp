@@ -122,11 +122,11 @@ void paintGlossy(QPainter &painter, const QPainterPath &shape, const Finish &fin
     const QPainterPath gloss = inset(shape, r.width() * 0.06).intersected(windowPath);
     QLinearGradient glossFade(QPointF(0, r.top()), QPointF(0, window.bottom()));
     QColor gleam = finish.gleam;
-    gleam.setAlpha(215);
+    gleam.setAlpha(235);
     glossFade.setColorAt(0.0, gleam);
-    gleam.setAlpha(90);
-    glossFade.setColorAt(0.55, gleam);
-    gleam.setAlpha(0);
+    gleam.setAlpha(150);
+    glossFade.setColorAt(0.45, gleam);
+    gleam.setAlpha(20);
     glossFade.setColorAt(1.0, gleam);
     painter.fillPath(gloss, glossFade);
 
