@@ -60,7 +60,8 @@ struct Spot {
     double v;
 };
 
-// Border band: a chain of small lozenges with white eyes, on mid ink.
+// Border band: a chain of little pale crosses with white eyes on dark ink, linked by a
+// faint thread.
 double border(int edge, int along)
 {
     const int phase = along % 4;
@@ -70,7 +71,7 @@ double border(int edge, int along)
         return ink;
     case 1:
     case 3:
-        return phase == 0 ? pale : phase == 2 ? tint : mid;
+        return phase == 0 ? pale : deep;
     default:
         return phase == 0 ? shine : phase == 2 ? mid : pale;
     }
@@ -127,19 +128,17 @@ double levelAt(const Spot &s)
     if (ring >= 0.0 && ring < 1.0)
         return ink;
     if (ring < 0.0) {
-        // Medallion field: an inner oval line and petals round the centre.
+        // Medallion field: petals between two ovals, finer lace within the inner one.
         const double inner = (std::hypot(s.u / (a - 3.5), s.v / (b - 5.0)) - 1.0) * (a - 3.5);
         if (inner >= -0.5 && inner < 0.5)
-            return tint;
-        const double angle = std::atan2(s.v / b, s.u / a);
-        if (inner < -0.5 && tri(angle * 8.0 / std::numbers::pi, 1.0) > 0.7 && r > 0.25)
-            return mid;
-        return deep;
+            return pale;
+        if (inner >= 0.5) {
+            // Petals are taken at the pixel centre so they stay crisp.
+            const double angle = std::atan2((s.fv + 0.5) / b, s.fu / a);
+            return tri(angle * 10.0 / std::numbers::pi, 1.0) > 0.6 ? tint : deep;
+        }
+        return (s.fu + s.fv) % 3 == 0 || (s.fu + 30 - s.fv) % 3 == 0 ? mid : ink;
     }
-    // Small fans in the panel corners.
-    const double fan = std::hypot(12.5 - s.u, 20.5 - s.v);
-    if (fan < 4.5)
-        return fan < 1.5 ? pale : fan < 2.5 ? ink : fan < 3.5 ? tint : ink;
     return lace(s.fu, s.fv);
 }
 
