@@ -4,7 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace rt {
+namespace rt
+{
 
 CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 {
@@ -15,7 +16,8 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (!event->isAutoRepeat() &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         click();
         return;

@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-namespace rt {
+namespace rt
+{
 
 // A push button that Space or Enter presses while it has the focus; its caption wraps.
 // It is never a default button, so Enter presses only the focused one.

@@ -4,7 +4,8 @@
 
 #include <array>
 
-namespace rt {
+namespace rt
+{
 
 // Five controls of one kind under one name, addressed as Name(i).
 template <typename Control> class ControlArray
@@ -15,8 +16,9 @@ public:
     Control *operator()(int index) const
     {
         if (index < 0 || index >= int(m_items.size()) || !m_items[std::size_t(index)])
-            throw RuntimeError(ControlArrayElementMissing,
-                               QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+            throw RuntimeError(
+                ControlArrayElementMissing,
+                QStringLiteral("Control array element '%1' doesn't exist").arg(index));
         return m_items[std::size_t(index)];
     }
 

@@ -5,7 +5,8 @@
 
 #include <new>
 
-namespace rt {
+namespace rt
+{
 
 QString errorReport(const RuntimeError &error)
 {
@@ -24,7 +25,8 @@ void dispatch(QWidget *owner, const std::function<void()> &handler)
     } catch (const std::bad_alloc &) {
         messageBox(owner, errorReport(RuntimeError(OutOfMemory, QStringLiteral("Out of memory"))));
     } catch (const std::exception &error) {
-        messageBox(owner, errorReport(RuntimeError(InternalError, QString::fromLocal8Bit(error.what()))));
+        messageBox(owner,
+                   errorReport(RuntimeError(InternalError, QString::fromLocal8Bit(error.what()))));
     }
 }
 

@@ -7,7 +7,8 @@
 
 class QWidget;
 
-namespace rt {
+namespace rt
+{
 
 class RuntimeError;
 

@@ -4,7 +4,8 @@
 
 #include <array>
 
-namespace rt {
+namespace rt
+{
 
 // Five elements, indexes 0 to 4, for the owner's whole life. Every access checks its index.
 template <typename T> class FixedArray

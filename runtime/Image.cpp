@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-namespace rt {
+namespace rt
+{
 
 Image::Image(QWidget *parent) : QLabel(parent)
 {
@@ -40,7 +41,7 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (clicked)
-        emit click();
+        Q_EMIT click();
 }
 
 // The second press of a double click is not a second click.

@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-namespace rt {
+namespace rt
+{
 
 // A borderless picture box. Without Stretch the box takes its picture's natural size;
 // with Stretch the picture is scaled into the box. A hidden image takes no clicks.
@@ -20,7 +21,7 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
-signals:
+Q_SIGNALS:
     void click();
 
 protected:

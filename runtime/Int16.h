@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace rt {
+namespace rt
+{
 
 // A 16-bit signed counter. Every value it takes is range-checked, so additions and
 // subtractions raise the overflow error instead of wrapping.

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-namespace rt {
+namespace rt
+{
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
@@ -44,7 +45,7 @@ void Label::fitToCaption()
     box.setWidth(width);
     if (box != geometry()) {
         setGeometry(box);
-        emit resized();
+        Q_EMIT resized();
     }
 }
 

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-namespace rt {
+namespace rt
+{
 
 // Text in a box, drawn from the top of the box. With AutoSize the box fits its caption
 // on one line: its width grows and shrinks about its left edge, or about its centre when the
@@ -23,7 +24,7 @@ public:
     bool border() const { return m_border; }
     void setBorder(bool border);
 
-signals:
+Q_SIGNALS:
     void resized();
 
 protected:

@@ -2,9 +2,11 @@
 
 #include <QMessageBox>
 
-namespace rt {
+namespace rt
+{
 
-namespace {
+namespace
+{
 
 MessagePresenter &presenter()
 {

@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace rt {
+namespace rt
+{
 
 // The game's one message box: the text, one OK button, no icon, titled "Ombrix", modal to
 // the window. It returns once the box is closed, however it was closed.

@@ -1,6 +1,7 @@
 #include "runtime/RuntimeError.h"
 
-namespace rt {
+namespace rt
+{
 
 RuntimeError::RuntimeError(int number, const QString &message)
     : std::runtime_error(message.toStdString()), m_number(number), m_message(message)

@@ -4,7 +4,8 @@
 
 #include <stdexcept>
 
-namespace rt {
+namespace rt
+{
 
 // Error numbers players may see in the error report.
 enum ErrorNumber {

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-namespace rt {
+namespace rt
+{
 
 // What a slot holds: Empty until a card is stored, then a card number. Play Again stores
 // the integer 0, which is not Empty.

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace rt {
+namespace rt
+{
 
 // Layouts are described in twips; on screen 15 twips make one pixel at 96 dots per inch.
 inline constexpr int TwipsPerPixel = 15;

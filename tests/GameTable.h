@@ -1,0 +1,45 @@
+#pragma once
+
+#include "window/MainForm.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A shown window and a player's mouse. Clicks are sent to the window at a point, so the
+// window decides which control takes them, as it does for a person. Message boxes are
+// captured instead of shown.
+class GameTable : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The centre of a control's box on the table, whether or not it is shown.
+    QPoint centreOf(const QWidget *control) const;
+    void clickAt(QPoint tablePoint);
+    void click(const QWidget *control) { clickAt(centreOf(control)); }
+
+    void letsPlay() { click(form->LetsPlay); }
+    void place(int card) { click(form->PCard(card)); }
+    void endTurn() { click(form->EndButton); }
+    // Places the cards in order, then ends the turn.
+    void turn(std::initializer_list<int> cards);
+    // From a fresh table: Hearts and Spades alternate one card a turn, Hearts first.
+    void playGame(const std::array<int, 5> &hearts, const std::array<int, 5> &spades);
+
+    QString takeMessage();
+
+    std::unique_ptr<MainForm> form;
+    QStringList messages;
+};
+
+// Everything a player could see or the rules could read, for before/after comparisons.
+QString snapshot(const MainForm &form);
+
+bool showsPicture(const rt::Image *image, const rt::Image *store);
+
+// How many pixels differ in colour; images of different sizes differ everywhere.
+int differingPixels(const QImage &a, const QImage &b);

@@ -1,0 +1,196 @@
+#include "GameTable.h"
+
+#include "runtime/Dispatcher.h"
+
+using Cards = std::array<int, 5>;
+
+class Game : public GameTable
+{
+protected:
+    // Hearts places one card, Spades all five, then Hearts the other four: the game ends
+    // on Hearts' End Turn.
+    void playGameEndingOnHearts(const Cards &hearts, const Cards &spades)
+    {
+        turn({hearts[0]});
+        turn({spades[0], spades[1], spades[2], spades[3], spades[4]});
+        turn({hearts[1], hearts[2], hearts[3], hearts[4]});
+    }
+
+    void expectOver(const QString &verdict)
+    {
+        EXPECT_EQ(form->game.GameOver, rt::True);
+        EXPECT_EQ(form->EndButton->text(), QStringLiteral("Play Again"));
+        EXPECT_EQ(form->game.Verdict, verdict);
+        EXPECT_EQ(takeMessage(), verdict);
+        EXPECT_TRUE(messages.isEmpty());
+        EXPECT_EQ(form->game.PairCount, 5);
+        EXPECT_EQ(form->game.BattlesDone, 5);
+        for (int i = 0; i <= 4; ++i) {
+            EXPECT_TRUE(form->PCard(i)->isHidden()) << i;
+            EXPECT_FALSE(form->BLabel(i)->isHidden()) << i;
+        }
+    }
+};
+
+TEST_F(Game, StartsWithHeartsToMoveAndNothingPlaced)
+{
+    const GameState &g = form->game;
+    EXPECT_EQ(g.Turn, QStringLiteral("POne"));
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(g.POneHand(i), rt::True);
+        EXPECT_EQ(g.PTwoHand(i), rt::True);
+        EXPECT_TRUE(g.POneSlot(i).isEmpty());
+        EXPECT_TRUE(g.PTwoSlot(i).isEmpty());
+        EXPECT_TRUE(showsPicture(form->PCard(i), form->HPic(i)));
+    }
+    for (int value : {int(g.POneCount), int(g.PTwoCount), int(g.PairCount), int(g.BattlesDone),
+                      int(g.HeartsPoints), int(g.SpadesPoints), int(g.HeartsWins),
+                      int(g.SpadesWins), int(g.CardPlayed), int(g.GameOver)})
+        EXPECT_EQ(value, 0);
+    EXPECT_TRUE(g.Verdict.isEmpty());
+}
+
+struct WholeGame {
+    Cards hearts;
+    Cards spades;
+    bool endsOnHearts;
+    const char *verdict;
+    int heartsPoints;
+    int spadesPoints;
+    const char *scoreOne;
+    const char *scoreTwo;
+};
+
+TEST_F(Game, EndsWithAVerdictOnEitherPlayersEndTurn)
+{
+    const WholeGame games[] = {
+        {{3, 4, 2, 1, 0}, {0, 1, 2, 3, 4}, false, "Hearts Win!", 3, 1, "1", "0"},
+        {{0, 1, 2, 3, 4}, {3, 4, 2, 1, 0}, false, "Spades Win!", 1, 3, "0", "1"},
+        {{4, 3, 2, 1, 0}, {0, 1, 2, 3, 4}, false, "It's a tie.", 2, 2, "0", "0"},
+        {{2, 0, 4, 1, 3}, {2, 0, 4, 1, 3}, false, "It's a tie.", 0, 0, "0", "0"},
+        {{3, 4, 2, 1, 0}, {0, 1, 2, 3, 4}, true, "Hearts Win!", 3, 1, "1", "0"},
+        {{0, 1, 2, 3, 4}, {3, 4, 2, 1, 0}, true, "Spades Win!", 1, 3, "0", "1"},
+        {{4, 3, 2, 1, 0}, {0, 1, 2, 3, 4}, true, "It's a tie.", 2, 2, "0", "0"},
+    };
+    for (const WholeGame &w : games) {
+        SCOPED_TRACE(testing::Message() << w.verdict << (w.endsOnHearts ? " on Hearts' turn" : ""));
+        TearDown();
+        SetUp();
+        letsPlay();
+        if (w.endsOnHearts)
+            playGameEndingOnHearts(w.hearts, w.spades);
+        else
+            playGame(w.hearts, w.spades);
+        expectOver(QString::fromUtf8(w.verdict));
+        EXPECT_EQ(form->game.HeartsPoints, w.heartsPoints);
+        EXPECT_EQ(form->game.SpadesPoints, w.spadesPoints);
+        EXPECT_EQ(form->ScoreOne->caption(), QLatin1String(w.scoreOne));
+        EXPECT_EQ(form->ScoreTwo->caption(), QLatin1String(w.scoreTwo));
+        EXPECT_EQ(form->game.Turn, QLatin1String(w.endsOnHearts ? "PTwo" : "POne"));
+        for (int i = 0; i <= 4; ++i) {
+            const rt::Image *store = w.endsOnHearts ? form->SPic(i) : form->HPic(i);
+            EXPECT_TRUE(showsPicture(form->PCard(i), store)) << i;
+        }
+    }
+}
+
+TEST_F(Game, PlayAgainStartsAFreshGameAndKeepsTheScoreboard)
+{
+    letsPlay();
+    playGameEndingOnHearts({3, 4, 2, 1, 0}, {0, 1, 2, 3, 4});
+    expectOver(QStringLiteral("Hearts Win!"));
+
+    endTurn(); // Play Again
+    EXPECT_TRUE(messages.isEmpty());
+    const GameState &g = form->game;
+    EXPECT_EQ(g.GameOver, rt::False);
+    EXPECT_EQ(g.CardPlayed, rt::False);
+    EXPECT_EQ(g.Turn, QStringLiteral("POne"));
+    for (int value : {int(g.POneCount), int(g.PTwoCount), int(g.PairCount), int(g.BattlesDone),
+                      int(g.HeartsPoints), int(g.SpadesPoints)})
+        EXPECT_EQ(value, 0);
+    for (int i = 0; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_FALSE(g.POneSlot(i).isEmpty());
+        EXPECT_FALSE(g.PTwoSlot(i).isEmpty());
+        EXPECT_EQ(g.POneSlot(i).value(), 0);
+        EXPECT_EQ(g.PTwoSlot(i).value(), 0);
+        EXPECT_EQ(g.POneHand(i), rt::True);
+        EXPECT_EQ(g.PTwoHand(i), rt::True);
+        EXPECT_TRUE(form->OneCard(i)->isHidden());
+        EXPECT_TRUE(form->TwoCard(i)->isHidden());
+        EXPECT_TRUE(form->BLabel(i)->isHidden());
+        EXPECT_TRUE(showsPicture(form->OneCard(i), form->RedCard));
+        EXPECT_TRUE(showsPicture(form->TwoCard(i), form->BlueCard));
+        EXPECT_TRUE(form->OneCard(i)->stretch());
+        EXPECT_FALSE(form->PCard(i)->isHidden());
+        EXPECT_TRUE(showsPicture(form->PCard(i), form->HPic(i)));
+    }
+    EXPECT_EQ(form->EndButton->text(), QStringLiteral("End Turn"));
+    EXPECT_EQ(g.HeartsWins, 1);
+    EXPECT_EQ(g.Verdict, QStringLiteral("Hearts Win!"));
+    EXPECT_EQ(form->ScoreOne->caption(), QStringLiteral("1"));
+
+    // The second verdict counts only the second game's points.
+    playGame({0, 1, 2, 3, 4}, {3, 4, 2, 1, 0});
+    expectOver(QStringLiteral("Spades Win!"));
+    EXPECT_EQ(g.HeartsPoints, 1);
+    EXPECT_EQ(g.SpadesPoints, 3);
+    EXPECT_EQ(form->ScoreOne->caption(), QStringLiteral("1"));
+    EXPECT_EQ(form->ScoreTwo->caption(), QStringLiteral("1"));
+    endTurn();
+    playGame({4, 3, 2, 1, 0}, {0, 1, 2, 3, 4});
+    expectOver(QStringLiteral("It's a tie."));
+    EXPECT_EQ(form->ScoreOne->caption(), QStringLiteral("1"));
+    EXPECT_EQ(form->ScoreTwo->caption(), QStringLiteral("1"));
+}
+
+TEST_F(Game, ACardNumberOutsideTheHandIsReportedAndChangesNothing)
+{
+    letsPlay();
+    place(1);
+    for (int card : {-1, 5, 7, 32767}) {
+        SCOPED_TRACE(card);
+        const QString before = snapshot(*form);
+        rt::dispatch(form.get(), [&] { form->PCard_Click(card); });
+        EXPECT_EQ(takeMessage(),
+                  rt::errorReport(rt::RuntimeError(9, QStringLiteral("Subscript out of range"))));
+        EXPECT_EQ(snapshot(*form), before);
+    }
+}
+
+TEST_F(Game, ASixthPlacementFailsAtTheMissingSlotAndKeepsTheCount)
+{
+    letsPlay();
+    turn({0, 1, 2, 3, 4});
+    turn({0});
+    turn({}); // Hearts, five ahead, passes; Spades to move
+    turn({1});
+    ASSERT_EQ(form->game.Turn, QStringLiteral("POne"));
+    rt::dispatch(form.get(), [&] { form->POnePlay(2); });
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("Error 340:")));
+    EXPECT_EQ(form->game.POneCount, 5);
+    EXPECT_EQ(form->game.POneSlot(4).value(), 4);
+}
+
+TEST_F(Game, TheWinPastTheLimitIsReportedAndPlayGoesOn)
+{
+    form->game.HeartsWins = 32767;
+    letsPlay();
+    playGame({3, 4, 2, 1, 0}, {0, 1, 2, 3, 4});
+    const QString report = takeMessage();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Error 6: Overflow"))) << report.toStdString();
+    EXPECT_TRUE(messages.isEmpty()); // the verdict box never opened
+    EXPECT_EQ(form->game.HeartsWins, 32767);
+    EXPECT_EQ(form->game.Verdict, QStringLiteral("Hearts Win!"));
+    EXPECT_EQ(form->game.GameOver, rt::True);
+    EXPECT_EQ(form->EndButton->text(), QStringLiteral("Play Again"));
+    EXPECT_EQ(form->game.HeartsPoints, 3);
+
+    endTurn();
+    EXPECT_EQ(form->game.GameOver, rt::False);
+    EXPECT_EQ(form->game.Turn, QStringLiteral("POne"));
+    EXPECT_EQ(form->game.CardPlayed, rt::False);
+    place(0);
+    EXPECT_EQ(form->game.POneCount, 1);
+}

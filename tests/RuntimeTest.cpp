@@ -1,0 +1,154 @@
+#include "runtime/ControlArray.h"
+#include "runtime/Dispatcher.h"
+#include "runtime/FixedArray.h"
+#include "runtime/Image.h"
+#include "runtime/Int16.h"
+#include "runtime/MessageBox.h"
+#include "runtime/SlotValue.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+int errorNumberOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const rt::RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Int16, ArithmeticOutsideSixteenBitsRaisesOverflow)
+{
+    struct Case {
+        int a;
+        int b;
+        bool add;
+        int result; // 0 with overflow expected
+        bool overflows;
+    };
+    const Case cases[] = {
+        {32766, 1, true, 32767, false},    {32767, 1, true, 0, true},
+        {-32767, 1, false, -32768, false}, {-32768, 1, false, 0, true},
+        {0, 1, false, -1, false},          {-32768, -32768, true, 0, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a << (c.add ? " + " : " - ") << c.b);
+        const rt::Int16 a(c.a);
+        const rt::Int16 b(c.b);
+        rt::Int16 result(7);
+        const int error = errorNumberOf([&] { result = c.add ? a + b : a - b; });
+        EXPECT_EQ(error, c.overflows ? rt::Overflow : 0);
+        EXPECT_EQ(int(result), c.overflows ? 7 : c.result); // a failed step stores nothing
+    }
+    EXPECT_EQ(errorNumberOf([] { rt::Int16 tooBig(40000); }), rt::Overflow);
+}
+
+TEST(FixedArray, OnlyIndexesZeroToFourExist)
+{
+    rt::FixedArray<rt::Boolean> flags;
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(flags(i), rt::False);
+        flags(i) = rt::True;
+    }
+    for (int index : {-1, 5, 100})
+        EXPECT_EQ(errorNumberOf([&] { flags(index) = rt::False; }), rt::SubscriptOutOfRange)
+            << index;
+    for (int i = 0; i <= 4; ++i)
+        EXPECT_EQ(flags(i), rt::True);
+}
+
+TEST(SlotValue, EmptyIsNotTheIntegerZero)
+{
+    rt::SlotValue slot;
+    EXPECT_TRUE(slot.isEmpty());
+    slot = rt::Int16(0);
+    EXPECT_FALSE(slot.isEmpty());
+    EXPECT_EQ(slot.value(), 0);
+    slot = rt::Int16(4);
+    EXPECT_EQ(slot.value() - rt::SlotValue(rt::Int16(0)).value(), 4);
+}
+
+TEST(ControlArray, AMissingMemberIsARuntimeError)
+{
+    rt::Image first;
+    rt::ControlArray<rt::Image> images;
+    images.set(0, &first);
+    EXPECT_EQ(images(0), &first);
+    for (int index : {1, -1, 5})
+        EXPECT_EQ(errorNumberOf([&] { images(index); }), rt::ControlArrayElementMissing) << index;
+}
+
+TEST(Image, StretchDecidesBetweenNaturalSizeAndScaling)
+{
+    QPixmap back(45, 62);
+    back.fill(Qt::red);
+    rt::Image image;
+    image.setGeometry(0, 0, 35, 48);
+    image.setPicture(back);
+    EXPECT_EQ(image.size(), QSize(45, 62)); // natural size
+
+    image.resize(35, 48);
+    image.setStretch(true);
+    image.setPicture(back);
+    EXPECT_EQ(image.size(), QSize(35, 48));
+    const QImage shown = image.grab().toImage();
+    EXPECT_EQ(shown.size(), QSize(35, 48));
+    EXPECT_EQ(shown.pixelColor(34, 47), QColor(Qt::red));
+
+    image.setStretch(false);
+    EXPECT_EQ(image.size(), QSize(45, 62));
+}
+
+TEST(Dispatcher, AnErrorEndsTheHandlerKeepsEarlierChangesAndIsReported)
+{
+    QStringList shown;
+    rt::setMessagePresenter([&](QWidget *, const QString &text) { shown.append(text); });
+    int steps = 0;
+    rt::dispatch(nullptr, [&] {
+        ++steps;
+        rt::Int16 wins(32767);
+        wins = wins + 1;
+        ++steps;
+    });
+    rt::setMessagePresenter({});
+    EXPECT_EQ(steps, 1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Error 6: Overflow")));
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("game goes on")));
+}
+
+TEST(MessageBox, TheRealBoxHasTheGamesTitleOneOkButtonAndNoIcon)
+{
+    QString title;
+    QString text;
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = int(box->buttons().size());
+        icon = box->icon();
+        modal = box->isModal();
+        box->button(QMessageBox::Ok)->click();
+    });
+    rt::messageBox(nullptr, QStringLiteral("You must play a card."));
+    EXPECT_EQ(title, QStringLiteral("Ombrix"));
+    EXPECT_EQ(text, QStringLiteral("You must play a card."));
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(modal);
+}

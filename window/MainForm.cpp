@@ -1,0 +1,237 @@
+#include "window/MainForm.h"
+
+#include "runtime/Dispatcher.h"
+#include "runtime/Twips.h"
+#include "window/FormDescription.h"
+#include "window/TableSurface.h"
+
+#include <QFrame>
+#include <QHash>
+#include <QLayout>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace
+{
+
+QString controlKey(const char *name, int index)
+{
+    const QString key = QString::fromLatin1(name);
+    return index < 0 ? key : QStringLiteral("%1(%2)").arg(key).arg(index);
+}
+
+QRect pixelRect(const ControlDescription &d)
+{
+    return QRect(rt::pixels(d.left), rt::pixels(d.top), rt::pixels(d.width), rt::pixels(d.height));
+}
+
+// The window's font, asked for by name with look-alikes where it is missing. Sized in
+// pixels so that the fixed layout holds at any screen density.
+QFont windowFont(FontStyle style)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(style == FontStyle::LargeBold ? 13 : 11);
+    font.setBold(style != FontStyle::Regular);
+    return font;
+}
+
+void paint(QWidget *widget, QRgb background, QRgb text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(background));
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget *createControl(const ControlDescription &d, QWidget *parent)
+{
+    switch (d.kind) {
+    case ControlKind::Frame: {
+        auto *frame = new QFrame(parent);
+        frame->setFrameShape(QFrame::NoFrame);
+        frame->setGeometry(pixelRect(d));
+        paint(frame, d.colours == Colours::DarkGreen ? DarkGreen : TableGreen, White);
+        return frame;
+    }
+    case ControlKind::Label: {
+        auto *label = new rt::Label(parent);
+        paint(label, DarkGreen, White);
+        label->setFont(windowFont(d.font));
+        label->setAlignment((d.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setBorder(d.border);
+        label->setGeometry(pixelRect(d));
+        label->setMinimumWidth(d.autoSize ? label->width() : 0);
+        label->setCaption(QString::fromUtf8(d.caption));
+        label->setAutoSize(d.autoSize);
+        return label;
+    }
+    case ControlKind::Image: {
+        auto *image = new rt::Image(parent);
+        image->setGeometry(pixelRect(d));
+        image->setStretch(d.stretch);
+        if (d.picture)
+            image->setPicture(QPixmap(QString::fromLatin1(d.picture)));
+        return image;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new rt::CommandButton(parent);
+        button->setFont(windowFont(FontStyle::Regular));
+        button->setText(QString::fromUtf8(d.caption));
+        button->setGeometry(pixelRect(d));
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+template <typename Control>
+Control *control(const QHash<QString, QWidget *> &all, const QString &key)
+{
+    auto *found = qobject_cast<Control *>(all.value(key));
+    Q_ASSERT_X(found, "MainForm", qPrintable(key));
+    return found;
+}
+
+template <typename Control>
+void bindArray(rt::ControlArray<Control> &array, const QHash<QString, QWidget *> &all,
+               const char *name)
+{
+    for (int i = 0; i <= 4; ++i)
+        array.set(i, control<Control>(all, controlKey(name, i)));
+}
+
+} // namespace
+
+MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
+{
+    buildWindow();
+    connectEvents();
+    rt::dispatch(this, [this] { Form_Load(); });
+}
+
+void MainForm::buildWindow()
+{
+    const FormDescription &form = formDescription();
+    setWindowTitle(QString::fromUtf8(form.caption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QIcon icon;
+    for (int size : {16, 32, 48, 128})
+        icon.addFile(QStringLiteral(":/art/icon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
+                                     QPixmap(QString::fromLatin1(form.picture)), this);
+    surface->setObjectName(QStringLiteral("MainForm"));
+    surface->setFixedSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
+    setCentralWidget(surface);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    QHash<QString, QWidget *> all;
+    for (const ControlDescription &d : controlDescriptions()) {
+        QWidget *parentWidget = d.container ? all.value(QString::fromLatin1(d.container)) : surface;
+        QWidget *widget = createControl(d, parentWidget);
+        widget->setObjectName(controlKey(d.name, d.index));
+        widget->setVisible(d.visible);
+        all.insert(widget->objectName(), widget);
+    }
+
+    // Frames and buttons lie above labels and images; focus goes round the buttons only,
+    // in tab order.
+    QList<const ControlDescription *> buttons;
+    for (const ControlDescription &d : controlDescriptions()) {
+        if (d.kind == ControlKind::Frame || d.kind == ControlKind::CommandButton)
+            all.value(controlKey(d.name, d.index))->raise();
+        if (d.kind == ControlKind::CommandButton)
+            buttons.append(&d);
+    }
+    std::sort(buttons.begin(), buttons.end(),
+              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    for (qsizetype i = 1; i < buttons.size(); ++i)
+        setTabOrder(all.value(QString::fromLatin1(buttons[i - 1]->name)),
+                    all.value(QString::fromLatin1(buttons[i]->name)));
+
+    EndButton = control<rt::CommandButton>(all, QStringLiteral("EndButton"));
+    ScoreFrame = control<QFrame>(all, QStringLiteral("ScoreFrame"));
+    ScoreTwo = control<rt::Label>(all, QStringLiteral("ScoreTwo"));
+    ScoreOne = control<rt::Label>(all, QStringLiteral("ScoreOne"));
+    P2Label = control<rt::Label>(all, QStringLiteral("P2Label"));
+    P1Label = control<rt::Label>(all, QStringLiteral("P1Label"));
+    ScoreLabel = control<rt::Label>(all, QStringLiteral("ScoreLabel"));
+    Welcome = control<QFrame>(all, QStringLiteral("Welcome"));
+    Rules = control<rt::CommandButton>(all, QStringLiteral("Rules"));
+    LetsPlay = control<rt::CommandButton>(all, QStringLiteral("LetsPlay"));
+    WelcomeLabel = control<rt::Label>(all, QStringLiteral("WelcomeLabel"));
+    bindArray(SPic, all, "SPic");
+    bindArray(HPic, all, "HPic");
+    bindArray(PCard, all, "PCard");
+    RedCard = control<rt::Image>(all, QStringLiteral("RedCard"));
+    BlueCard = control<rt::Image>(all, QStringLiteral("BlueCard"));
+    bindArray(BLabel, all, "BLabel");
+    bindArray(TwoCard, all, "TwoCard");
+    bindArray(OneCard, all, "OneCard");
+    all.value(QString::fromLatin1(buttons.first()->name))->setFocus();
+
+    QHash<QString, QMenu *> headings;
+    for (const MenuDescription &m : menuDescriptions()) {
+        if (!m.under) {
+            QMenu *heading = menuBar()->addMenu(QString::fromUtf8(m.caption));
+            heading->setObjectName(QString::fromLatin1(m.name));
+            headings.insert(heading->objectName(), heading);
+        } else {
+            QAction *item = headings.value(QString::fromLatin1(m.under))
+                                ->addAction(QString::fromUtf8(m.caption));
+            item->setObjectName(QString::fromLatin1(m.name));
+            item->setMenuRole(QAction::NoRole);
+        }
+    }
+    MenuFile = headings.value(QStringLiteral("MenuFile"));
+    MenuExit = MenuFile->findChild<QAction *>(QStringLiteral("MenuExit"));
+    MenuAbout = MenuFile->findChild<QAction *>(QStringLiteral("MenuAbout"));
+}
+
+// Every event that has a handler, and no other, goes through the dispatcher.
+void MainForm::connectEvents()
+{
+    rt::connectEvent(LetsPlay, &QPushButton::clicked, this, [this] { LetsPlay_Click(); });
+    rt::connectEvent(Rules, &QPushButton::clicked, this, [this] { Rules_Click(); });
+    rt::connectEvent(EndButton, &QPushButton::clicked, this, [this] { EndButton_Click(); });
+    rt::connectEvent(MenuExit, &QAction::triggered, this, [this] { MenuExit_Click(); });
+    rt::connectEvent(MenuAbout, &QAction::triggered, this, [this] { MenuAbout_Click(); });
+    for (int i = 0; i <= 4; ++i)
+        rt::connectEvent(PCard(i), &rt::Image::click, this, [this, i] { PCard_Click(i); });
+    connect(ScoreOne, &rt::Label::resized, this, &MainForm::fitScoreFrame);
+    connect(ScoreTwo, &rt::Label::resized, this, &MainForm::fitScoreFrame);
+}
+
+// The counts of games won grow to the right with their text. The strip widens about its
+// centre to hold them, and what it holds keeps its place on the table.
+void MainForm::fitScoreFrame()
+{
+    const ControlDescription *strip = nullptr;
+    for (const ControlDescription &d : controlDescriptions())
+        if (qstrcmp(d.name, "ScoreFrame") == 0)
+            strip = &d;
+    const QRect design = pixelRect(*strip);
+    int overflow = 0;
+    for (const ControlDescription &d : controlDescriptions()) {
+        if (d.container && qstrcmp(d.container, "ScoreFrame") == 0) {
+            auto *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d.name));
+            overflow = std::max(overflow, rt::pixels(d.left) + child->width() - design.width());
+        }
+    }
+    ScoreFrame->setGeometry(design.adjusted(-overflow, 0, overflow, 0));
+    for (const ControlDescription &d : controlDescriptions()) {
+        if (d.container && qstrcmp(d.container, "ScoreFrame") == 0) {
+            auto *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d.name));
+            child->move(rt::pixels(d.left) + overflow, child->y());
+        }
+    }
+}
