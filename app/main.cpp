@@ -3,9 +3,14 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
-// Without a display the toolkit would abort with a long trace; say it plainly instead.
-static bool displayAvailable()
+namespace
+{
+
+const char noDisplay[] = "Ombrix needs a graphical desktop, and no display could be opened.\n";
+
+bool displayNamed()
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -16,14 +21,26 @@ static bool displayAvailable()
 #endif
 }
 
+// While the toolkit connects to the display, its long diagnostics give way to one line.
+void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(noDisplay, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
-        std::fputs("Ombrix needs a graphical desktop: no display was found (DISPLAY is not set).\n",
-                   stderr);
-        return 1;
+    if (!displayNamed()) {
+        std::fputs(noDisplay, stderr);
+        return EXIT_FAILURE;
     }
+    const QtMessageHandler standardMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(standardMessages);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Ombrix"));

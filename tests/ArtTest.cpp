@@ -121,7 +121,7 @@ TEST_P(PictureFileTest, HasItsSizeAndChannelsOnDiskAndInResources)
         << "the compiled-in copy differs from the file";
 }
 
-INSTANTIATE_TEST_SUITE_P(art, PictureFileTest, ::testing::ValuesIn(allPictures()),
+INSTANTIATE_TEST_SUITE_P(Art, PictureFileTest, ::testing::ValuesIn(allPictures()),
                          [](const auto &info) {
                              std::string s = info.param.name;
                              std::replace(s.begin(), s.end(), '-', '_');
@@ -249,11 +249,11 @@ std::vector<Face> allFaces()
     return list;
 }
 
-INSTANTIATE_TEST_SUITE_P(art, FaceTest, ::testing::ValuesIn(allFaces()), [](const auto &info) {
+INSTANTIATE_TEST_SUITE_P(Art, FaceTest, ::testing::ValuesIn(allFaces()), [](const auto &info) {
     return std::string(info.param.hearts ? "hearts_" : "spades_") + rankNames[info.param.rank];
 });
 
-TEST(artFaceSet, AreAllDifferentAndSuitsDifferOnlyInTheMiddle)
+TEST(FaceSet, AreAllDifferentAndSuitsDifferOnlyInTheMiddle)
 {
     std::vector<QImage> faces;
     for (const Face &f : allFaces())
@@ -349,7 +349,7 @@ TEST_P(BackTest, UsesOnlyItsDecksColoursWithRealDetail)
     EXPECT_GE(std::unique(colours.begin(), colours.end()) - colours.begin(), 12) << "too plain";
 }
 
-INSTANTIATE_TEST_SUITE_P(art, BackTest,
+INSTANTIATE_TEST_SUITE_P(Art, BackTest,
                          ::testing::Values(Back{"back-red", qRgb(171, 22, 24), qRgb(255, 170, 176)},
                                            Back{"back-blue", qRgb(30, 27, 48),
                                                 qRgb(175, 172, 193)}),
@@ -370,13 +370,13 @@ const std::array<Corner, 4> corners = {{
     {"diamond", QRect(QPoint(418, 241), QPoint(480, 317)), true},
 }};
 
-class artTable : public ::testing::Test
+class TablePicture : public ::testing::Test
 {
 protected:
     QImage table = fromDisk(QStringLiteral("table.png"));
 };
 
-TEST_F(artTable, IsPlainFeltOutsideTheFourCorners)
+TEST_F(TablePicture, IsPlainFeltOutsideTheFourCorners)
 {
     int stray = 0;
     for (int y = 0; y < table.height(); ++y)
@@ -389,7 +389,7 @@ TEST_F(artTable, IsPlainFeltOutsideTheFourCorners)
     EXPECT_EQ(stray, 0);
 }
 
-TEST_F(artTable, LeavesTheControlsOnPlainFelt)
+TEST_F(TablePicture, LeavesTheControlsOnPlainFelt)
 {
     const std::array<std::pair<const char *, QRect>, 4> controls = {{
         {"welcome panel", QRect(QPoint(96, 46), QPoint(375, 270))},
@@ -401,7 +401,7 @@ TEST_F(artTable, LeavesTheControlsOnPlainFelt)
         EXPECT_EQ(countIn(table, area, [](QRgb c) { return c != green; }), 0) << name;
 }
 
-TEST_F(artTable, EachCornerHoldsAGlossySymbolOfItsColour)
+TEST_F(TablePicture, EachCornerHoldsAGlossySymbolOfItsColour)
 {
     const auto felt = [](QRgb c) { return c != green; };
     for (const Corner &c : corners) {
@@ -437,7 +437,7 @@ TEST_F(artTable, EachCornerHoldsAGlossySymbolOfItsColour)
 
 // ---------------------------------------------------------------- icon
 
-TEST(artIconPng, IsARedEyedLensOnTransparency)
+TEST(IconPng, IsARedEyedLensOnTransparency)
 {
     for (const int size : {16, 32, 48, 128}) {
         SCOPED_TRACE(size);
@@ -478,7 +478,7 @@ int stride(int width, int bits)
     return ((width * bits + 31) / 32) * 4;
 }
 
-TEST(artIconFile, HoldsSixImagesInOrderWithMasks)
+TEST(IconFile, HoldsSixImagesInOrderWithMasks)
 {
     const QByteArray ico = readBytes(artDir() + QStringLiteral("ombrix.ico"));
     ASSERT_GE(ico.size(), 6 + 16 * 6);
@@ -542,7 +542,7 @@ TEST(artIconFile, HoldsSixImagesInOrderWithMasks)
     }
 }
 
-TEST(artIconFile, DecodesWithAStandardReader)
+TEST(IconFile, DecodesWithAStandardReader)
 {
     if (!QImageReader::supportedImageFormats().contains("ico"))
         GTEST_SKIP() << "no .ico reader plugin here";
@@ -558,7 +558,7 @@ TEST(artIconFile, DecodesWithAStandardReader)
 
 // ---------------------------------------------------------------- resource script
 
-class artResourceScript : public ::testing::Test
+class ResourceScript : public ::testing::Test
 {
 protected:
     QString rc = QString::fromUtf8(readBytes(artDir() + QStringLiteral("ombrix.rc")));
@@ -571,7 +571,7 @@ protected:
     }
 };
 
-TEST_F(artResourceScript, NamesTheIconAndVersion)
+TEST_F(ResourceScript, NamesTheIconAndVersion)
 {
     for (const char *pattern :
          {R"(^IDI_ICON1\s+ICON\s+"ombrix\.ico"\s*$)", R"(^\s*FILEVERSION\s+1,\s*0,\s*0,\s*0\s*$)",
@@ -581,7 +581,7 @@ TEST_F(artResourceScript, NamesTheIconAndVersion)
         EXPECT_TRUE(has(QString::fromLatin1(pattern))) << pattern;
 }
 
-TEST_F(artResourceScript, CarriesTheProductStrings)
+TEST_F(ResourceScript, CarriesTheProductStrings)
 {
     const std::array<std::pair<const char *, const char *>, 7> values = {{
         {"FileVersion", "1.00"},
@@ -600,7 +600,7 @@ TEST_F(artResourceScript, CarriesTheProductStrings)
             << key;
 }
 
-TEST(artResourceCompiler, CompilesTheScript)
+TEST(ResourceCompiler, CompilesTheScript)
 {
     const QString windres =
         QStandardPaths::findExecutable(QStringLiteral("x86_64-w64-mingw32-windres"));
