@@ -18,6 +18,8 @@ void showRealBox(QWidget *owner, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ombrix"), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // Wide enough that the title bar shows the game's name in full.
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 180px; }"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
