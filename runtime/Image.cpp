@@ -11,20 +11,32 @@ Image::Image(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Image::setPicture(const QPixmap &picture)
+void Image::setPicture(const Picture &picture)
 {
     m_picture = picture;
-    setPixmap(picture);
-    if (!m_stretch && !picture.isNull())
-        resize(picture.deviceIndependentSize().toSize());
+    setPixmap(picture.pixmap());
+    if (!m_stretch && !picture.pixmap().isNull())
+        resize(picture.pixmap().deviceIndependentSize().toSize());
+    updateAccessibleName();
+}
+
+void Image::setSpokenAs(const QString &pattern)
+{
+    m_spokenAs = pattern;
+    updateAccessibleName();
+}
+
+void Image::updateAccessibleName()
+{
+    setAccessibleName(m_spokenAs.arg(m_picture.spoken()));
 }
 
 void Image::setStretch(bool stretch)
 {
     m_stretch = stretch;
     setScaledContents(stretch);
-    if (!stretch && !m_picture.isNull())
-        resize(m_picture.deviceIndependentSize().toSize());
+    if (!stretch && !m_picture.pixmap().isNull())
+        resize(m_picture.pixmap().deviceIndependentSize().toSize());
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

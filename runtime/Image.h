@@ -1,13 +1,15 @@
 #pragma once
 
+#include "runtime/Picture.h"
+
 #include <QLabel>
-#include <QPixmap>
 
 namespace rt
 {
 
 // A borderless picture box. Without Stretch the box takes its picture's natural size;
 // with Stretch the picture is scaled into the box. A hidden image takes no clicks.
+// Its accessible name is its spoken pattern with the picture's words in place of %1.
 class Image : public QLabel
 {
     Q_OBJECT
@@ -15,8 +17,10 @@ class Image : public QLabel
 public:
     explicit Image(QWidget *parent = nullptr);
 
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
+    Picture picture() const { return m_picture; }
+    void setPicture(const Picture &picture);
+
+    void setSpokenAs(const QString &pattern);
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
@@ -30,7 +34,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    void updateAccessibleName();
+
+    Picture m_picture;
+    QString m_spokenAs = QStringLiteral("%1");
     bool m_stretch = false;
     bool m_pressed = false;
 };

@@ -16,8 +16,15 @@ Label::Label(QWidget *parent) : QLabel(parent)
 void Label::setCaption(const QString &caption)
 {
     setText(caption);
+    setAccessibleName(m_spokenAs.arg(caption));
     if (m_autoSize)
         fitToCaption();
+}
+
+void Label::setSpokenAs(const QString &pattern)
+{
+    m_spokenAs = pattern;
+    setAccessibleName(m_spokenAs.arg(caption()));
 }
 
 void Label::setAutoSize(bool autoSize)

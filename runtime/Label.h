@@ -7,7 +7,8 @@ namespace rt
 
 // Text in a box, drawn from the top of the box. With AutoSize the box fits its caption
 // on one line: its width grows and shrinks about its left edge, or about its centre when the
-// text is centred, and never becomes narrower than its minimum width.
+// text is centred, and never becomes narrower than its minimum width. Its accessible name
+// is its spoken pattern with the caption in place of %1.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
 
+    void setSpokenAs(const QString &pattern);
+
     bool border() const { return m_border; }
     void setBorder(bool border);
 
@@ -33,6 +36,7 @@ protected:
 private:
     void fitToCaption();
 
+    QString m_spokenAs = QStringLiteral("%1");
     bool m_autoSize = false;
     bool m_border = false;
 };

@@ -51,7 +51,7 @@ QString GameTable::takeMessage()
 
 bool showsPicture(const rt::Image *image, const rt::Image *store)
 {
-    return image->picture().cacheKey() == store->picture().cacheKey();
+    return image->picture().pixmap().cacheKey() == store->picture().pixmap().cacheKey();
 }
 
 int differingPixels(const QImage &a, const QImage &b)
@@ -73,7 +73,7 @@ QString describe(const rt::Image *image)
     return QStringLiteral("%1:%2:%3:%4 ")
         .arg(image->objectName())
         .arg(image->isHidden() ? 0 : 1)
-        .arg(image->picture().cacheKey())
+        .arg(image->picture().pixmap().cacheKey())
         .arg(image->stretch());
 }
 

@@ -95,12 +95,12 @@ TEST(Image, StretchDecidesBetweenNaturalSizeAndScaling)
     back.fill(Qt::red);
     rt::Image image;
     image.setGeometry(0, 0, 35, 48);
-    image.setPicture(back);
+    image.setPicture(rt::Picture(back, QStringLiteral("red card back")));
     EXPECT_EQ(image.size(), QSize(45, 62)); // natural size
 
     image.resize(35, 48);
     image.setStretch(true);
-    image.setPicture(back);
+    image.setPicture(rt::Picture(back, QStringLiteral("red card back")));
     EXPECT_EQ(image.size(), QSize(35, 48));
     const QImage shown = image.grab().toImage();
     EXPECT_EQ(shown.size(), QSize(35, 48));

@@ -160,11 +160,11 @@ TEST_F(Window, ColoursFontsAndAlignment)
         EXPECT_EQ(frame->frameShape(), QFrame::NoFrame);
     EXPECT_TRUE(form->RedCard->stretch());
     EXPECT_TRUE(form->BlueCard->stretch());
-    EXPECT_EQ(form->RedCard->picture().size(), QSize(45, 62));
+    EXPECT_EQ(form->RedCard->picture().pixmap().size(), QSize(45, 62));
     for (int i = 0; i <= 4; ++i) {
         EXPECT_FALSE(form->HPic(i)->stretch());
-        EXPECT_EQ(form->HPic(i)->picture().size(), QSize(35, 48));
-        EXPECT_EQ(form->SPic(i)->picture().size(), QSize(35, 48));
+        EXPECT_EQ(form->HPic(i)->picture().pixmap().size(), QSize(35, 48));
+        EXPECT_EQ(form->SPic(i)->picture().pixmap().size(), QSize(35, 48));
     }
 }
 
@@ -336,7 +336,7 @@ TEST_F(Window, PicturesOfTheRealWindow)
 
     place(3);
     image = table();
-    const QImage back = form->RedCard->picture().toImage().scaled(35, 48, Qt::IgnoreAspectRatio,
+    const QImage back = form->RedCard->picture().pixmap().toImage().scaled(35, 48, Qt::IgnoreAspectRatio,
                                                                   Qt::SmoothTransformation);
     EXPECT_EQ(differingPixels(image.copy(form->OneCard(0)->geometry()), back), 0);
     EXPECT_EQ(colourAt(image, centreOf(form->PCard(3))), tableGreen);
@@ -346,10 +346,10 @@ TEST_F(Window, PicturesOfTheRealWindow)
     endTurn();
     image = table();
     EXPECT_EQ(differingPixels(image.copy(form->OneCard(0)->geometry()),
-                              form->HPic(3)->picture().toImage()),
+                              form->HPic(3)->picture().pixmap().toImage()),
               0);
     EXPECT_EQ(differingPixels(image.copy(form->TwoCard(0)->geometry()),
-                              form->SPic(1)->picture().toImage()),
+                              form->SPic(1)->picture().pixmap().toImage()),
               0);
     const QRect caption = form->BLabel(0)->geometry();
     int white = 0;

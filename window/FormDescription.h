@@ -40,7 +40,10 @@ struct ControlDescription {
     bool border = false;
     bool autoSize = false;
     bool stretch = false;
-    const char *picture = nullptr; // a compiled-in resource
+    const char *picture = nullptr;       // a compiled-in resource
+    const char *spokenPicture = nullptr; // what a screen reader says for that picture
+    const char *spokenAs = nullptr;      // the control's accessible name; %1 stands for
+                                         // its picture's words or its caption
 };
 
 struct MenuDescription {

@@ -67,6 +67,8 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
         label->setBorder(d.border);
         label->setGeometry(pixelRect(d));
         label->setMinimumWidth(d.autoSize ? label->width() : 0);
+        if (d.spokenAs)
+            label->setSpokenAs(QString::fromUtf8(d.spokenAs));
         label->setCaption(QString::fromUtf8(d.caption));
         label->setAutoSize(d.autoSize);
         return label;
@@ -76,7 +78,10 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
         image->setGeometry(pixelRect(d));
         image->setStretch(d.stretch);
         if (d.picture)
-            image->setPicture(QPixmap(QString::fromLatin1(d.picture)));
+            image->setPicture(rt::Picture(QPixmap(QString::fromLatin1(d.picture)),
+                                          QString::fromUtf8(d.spokenPicture)));
+        if (d.spokenAs)
+            image->setSpokenAs(QString::fromUtf8(d.spokenAs));
         return image;
     }
     case ControlKind::CommandButton: {
