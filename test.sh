@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ombrix with its tests and runs the whole suite headless.
+# Installs what is missing, builds Ombrix with its tests and runs the whole suite headless:
+# once as shipped, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/setup.sh"
 
+export QT_QPA_PLATFORM=offscreen
+
 install_missing
-configure_and_build -DOMBRIX_BUILD_TESTS=ON
+
+configure_and_build "$build" -DOMBRIX_BUILD_TESTS=ON
 step "Running the test suite"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel 2
+ctest --test-dir "$build" --output-on-failure --parallel 2
+
+sanitized="$root/build-sanitize"
+configure_and_build "$sanitized" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+step "Running the test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir "$sanitized" --output-on-failure --parallel 2

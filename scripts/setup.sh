@@ -32,9 +32,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build DIR [CMAKE OPTIONS...]
 configure_and_build() {
-    step "Configuring in $build"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    step "Building"
-    cmake --build "$build" --parallel
+    local dir="$1"
+    shift
+    step "Configuring in $dir"
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    step "Building in $dir"
+    cmake --build "$dir" --parallel
 }
