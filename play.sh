@@ -6,4 +6,4 @@ source "$(dirname "${BASH_SOURCE[0]}")/scripts/setup.sh"
 install_missing
 configure_and_build "$build"
 step "Starting Ombrix"
-exec "$build/app/Ombrix"
+exec "$build/app/ombrix"

@@ -14,6 +14,7 @@ packages=(
     libgtest-dev
     fonts-liberation
     binutils-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {
