@@ -14,7 +14,7 @@ packages=(
     libgtest-dev
     fonts-liberation
     binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {
