@@ -12,7 +12,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev
-    fonts-liberation
+    fonts-liberation fonts-dejavu-core
     binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
 )
