@@ -132,13 +132,22 @@ void MainForm::buildWindow()
         icon.addFile(QStringLiteral(":/art/icon-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 
+    setObjectName(QStringLiteral("MainForm"));
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
                                      QPixmap(QString::fromLatin1(form.picture)), this);
-    surface->setObjectName(QStringLiteral("MainForm"));
+    surface->setObjectName(QStringLiteral("Table"));
     surface->setFixedSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
     setCentralWidget(surface);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    bindControls(buildControls(surface));
+    buildMenu();
+}
+
+// Creates every control in its stored order and returns them by name, "PCard(3)" for a
+// member of a control array.
+QHash<QString, QWidget *> MainForm::buildControls(QWidget *surface)
+{
     QHash<QString, QWidget *> all;
     for (const ControlDescription &d : controlDescriptions()) {
         QWidget *parentWidget = d.container ? all.value(QString::fromLatin1(d.container)) : surface;
@@ -162,7 +171,12 @@ void MainForm::buildWindow()
     for (qsizetype i = 1; i < buttons.size(); ++i)
         setTabOrder(all.value(QString::fromLatin1(buttons[i - 1]->name)),
                     all.value(QString::fromLatin1(buttons[i]->name)));
+    all.value(QString::fromLatin1(buttons.first()->name))->setFocus();
+    return all;
+}
 
+void MainForm::bindControls(const QHash<QString, QWidget *> &all)
+{
     EndButton = control<rt::CommandButton>(all, QStringLiteral("EndButton"));
     ScoreFrame = control<QFrame>(all, QStringLiteral("ScoreFrame"));
     ScoreTwo = control<rt::Label>(all, QStringLiteral("ScoreTwo"));
@@ -182,8 +196,10 @@ void MainForm::buildWindow()
     bindArray(BLabel, all, "BLabel");
     bindArray(TwoCard, all, "TwoCard");
     bindArray(OneCard, all, "OneCard");
-    all.value(QString::fromLatin1(buttons.first()->name))->setFocus();
+}
 
+void MainForm::buildMenu()
+{
     QHash<QString, QMenu *> headings;
     for (const MenuDescription &m : menuDescriptions()) {
         if (!m.under) {

@@ -6,6 +6,7 @@
 #include "runtime/Image.h"
 #include "runtime/Label.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class QAction;
@@ -68,6 +69,9 @@ public:
 
 private:
     void buildWindow();
+    QHash<QString, QWidget *> buildControls(QWidget *surface);
+    void bindControls(const QHash<QString, QWidget *> &all);
+    void buildMenu();
     void connectEvents();
     void fitScoreFrame();
 
