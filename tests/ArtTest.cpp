@@ -79,6 +79,7 @@ struct PictureFile {
     const char *name;
     QSize size;
     bool alpha;
+    const char *suffix = ".png";
 };
 
 std::vector<PictureFile> allPictures()
@@ -89,7 +90,7 @@ std::vector<PictureFile> allPictures()
         list.push_back({name, QSize(35, 48), false});
     list.push_back({"back-red", QSize(45, 62), false});
     list.push_back({"back-blue", QSize(45, 62), false});
-    list.push_back({"table", QSize(490, 325), false});
+    list.push_back({"table", QSize(490, 325), false, ".bmp"});
     list.push_back({"icon-16", QSize(16, 16), true});
     list.push_back({"icon-32", QSize(32, 32), true});
     list.push_back({"icon-48", QSize(48, 48), true});
@@ -109,7 +110,7 @@ class PictureFileTest : public ::testing::TestWithParam<PictureFile>
 TEST_P(PictureFileTest, HasItsSizeAndChannelsOnDiskAndInResources)
 {
     const PictureFile &p = GetParam();
-    const QString name = QString::fromLatin1(p.name) + QStringLiteral(".png");
+    const QString name = QString::fromLatin1(p.name) + QString::fromLatin1(p.suffix);
     const QImage disk = fromDisk(name);
     const QImage compiled(QStringLiteral(":/art/") + name);
     ASSERT_FALSE(compiled.isNull()) << name.toStdString() << " is not compiled in";
@@ -373,7 +374,7 @@ const std::array<Corner, 4> corners = {{
 class TablePicture : public ::testing::Test
 {
 protected:
-    QImage table = fromDisk(QStringLiteral("table.png"));
+    QImage table = fromDisk(QStringLiteral("table.bmp"));
 };
 
 TEST_F(TablePicture, IsPlainFeltOutsideTheFourCorners)

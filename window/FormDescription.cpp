@@ -10,7 +10,7 @@ const FormDescription form = {
     .clientWidth = 7290,
     .clientHeight = 4845,
     .backColor = DarkGreen,
-    .picture = ":/art/table.png",
+    .picture = ":/art/table.bmp",
 };
 
 // In the order the controls are created. Frames and buttons are stacked above labels and

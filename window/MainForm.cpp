@@ -5,6 +5,7 @@
 #include "window/FormDescription.h"
 #include "window/TableSurface.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QHash>
 #include <QLayout>
@@ -30,10 +31,18 @@ QRect pixelRect(const ControlDescription &d)
 // pixels so that the fixed layout holds at any screen density.
 QFont windowFont(FontStyle style)
 {
+    // Only families this machine has: a missing one costs a slow fallback search.
+    static const QStringList families = [] {
+        const QStringList known = QFontDatabase::families();
+        QStringList installed;
+        for (const char *family :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"})
+            if (known.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
+                installed.append(QString::fromLatin1(family));
+        return installed;
+    }();
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(style == FontStyle::LargeBold ? 13 : 11);
     font.setBold(style != FontStyle::Regular);
@@ -128,7 +137,7 @@ void MainForm::buildWindow()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     QIcon icon;
-    for (int size : {16, 32, 48, 128})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/art/icon-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 
