@@ -87,6 +87,7 @@ TEST_F(Battle, AFaceShownInAStretchingSlotIsNotScaled)
     turn({3});
     ASSERT_TRUE(form->OneCard(0)->stretch());
     EXPECT_EQ(form->OneCard(0)->size(), QSize(35, 48));
-    EXPECT_EQ(
-        differingPixels(form->OneCard(0)->grab().toImage(), form->HPic(2)->picture().pixmap().toImage()), 0);
+    EXPECT_EQ(differingPixels(form->OneCard(0)->grab().toImage(),
+                              form->HPic(2)->picture().pixmap().toImage()),
+              0);
 }

@@ -336,8 +336,8 @@ TEST_F(Window, PicturesOfTheRealWindow)
 
     place(3);
     image = table();
-    const QImage back = form->RedCard->picture().pixmap().toImage().scaled(35, 48, Qt::IgnoreAspectRatio,
-                                                                  Qt::SmoothTransformation);
+    const QImage back = form->RedCard->picture().pixmap().toImage().scaled(
+        35, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_EQ(differingPixels(image.copy(form->OneCard(0)->geometry()), back), 0);
     EXPECT_EQ(colourAt(image, centreOf(form->PCard(3))), tableGreen);
 
