@@ -164,8 +164,8 @@ protected:
         EXPECT_EQ(text(watch.registeredWindowTimers()), "");
         // No thread was started, none ended and none ran.
         EXPECT_EQ(otherThreads(), threadsBefore);
-        // The only threads the window brings about are Qt's shared pool, which converts the
-        // table picture in parallel while it is painted and then parks.
+        // The only threads the window brings about are Qt's shared pool, which Qt's painting
+        // uses to convert and scale pictures in parallel, and which then parks.
         for (const QString &thread :
              QString::fromStdString(threadsBefore).split(QStringLiteral("; "), Qt::SkipEmptyParts))
             EXPECT_TRUE(thread.contains(u"\"Thread (pooled)\"")) << thread.toStdString();
