@@ -245,23 +245,22 @@ void MainForm::connectEvents()
 // centre to hold them, and what it holds keeps its place on the table.
 void MainForm::fitScoreFrame()
 {
-    const ControlDescription *strip = nullptr;
-    for (const ControlDescription &d : controlDescriptions())
-        if (qstrcmp(d.name, "ScoreFrame") == 0)
-            strip = &d;
-    const QRect design = pixelRect(*strip);
-    int overflow = 0;
+    QRect design;
+    QList<const ControlDescription *> held;
     for (const ControlDescription &d : controlDescriptions()) {
-        if (d.container && qstrcmp(d.container, "ScoreFrame") == 0) {
-            auto *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d.name));
-            overflow = std::max(overflow, rt::pixels(d.left) + child->width() - design.width());
-        }
+        if (qstrcmp(d.name, "ScoreFrame") == 0)
+            design = pixelRect(d);
+        else if (d.container && qstrcmp(d.container, "ScoreFrame") == 0)
+            held.append(&d);
+    }
+    int overflow = 0;
+    for (const ControlDescription *d : held) {
+        const QWidget *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d->name));
+        overflow = std::max(overflow, rt::pixels(d->left) + child->width() - design.width());
     }
     ScoreFrame->setGeometry(design.adjusted(-overflow, 0, overflow, 0));
-    for (const ControlDescription &d : controlDescriptions()) {
-        if (d.container && qstrcmp(d.container, "ScoreFrame") == 0) {
-            auto *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d.name));
-            child->move(rt::pixels(d.left) + overflow, child->y());
-        }
+    for (const ControlDescription *d : held) {
+        QWidget *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d->name));
+        child->move(rt::pixels(d->left) + overflow, child->y());
     }
 }
