@@ -2,7 +2,9 @@
 
 #include "runtime/MessageBox.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 void GameTable::SetUp()
 {
@@ -47,6 +49,15 @@ void GameTable::playGame(const std::array<int, 5> &hearts, const std::array<int,
 QString GameTable::takeMessage()
 {
     return messages.isEmpty() ? QStringLiteral("<no message>") : messages.takeFirst();
+}
+
+int GameTable::runUntilQuit()
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    return QApplication::exec();
 }
 
 bool showsPicture(const rt::Image *image, const rt::Image *store)

@@ -32,6 +32,10 @@ protected:
 
     QString takeMessage();
 
+    // Runs the program's event loop until it ends, with a guard against hanging: 99 means
+    // the program never quit.
+    static int runUntilQuit();
+
     std::unique_ptr<MainForm> form;
     QStringList messages;
 };

@@ -21,16 +21,6 @@ protected:
     {
         return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     }
-
-    // Runs the program's event loop until it ends, with a guard against hanging.
-    static int runUntilQuit()
-    {
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        guard.start(10000);
-        return QApplication::exec();
-    }
 };
 
 TEST_F(Misuse, ClicksOnTheTableWhileABoxIsOpenDoNothing)

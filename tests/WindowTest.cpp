@@ -302,11 +302,7 @@ TEST_F(Window, ExitAndClosingTheWindowEndTheProgram)
             else
                 form->close();
         });
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(5000);
-        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_EQ(runUntilQuit(), 0);
         EXPECT_FALSE(form->isVisible());
         EXPECT_TRUE(messages.isEmpty()); // no question, no verdict
     }
