@@ -25,4 +25,6 @@ struct GameState {
     rt::Int16 HeartsWins; // games won since the program started
     rt::Int16 SpadesWins;
     QString Verdict; // the verdict of the last finished game
+
+    bool operator==(const GameState &) const = default;
 };

@@ -16,6 +16,8 @@ public:
     T &operator()(int index) { return m_items[checked(index)]; }
     const T &operator()(int index) const { return m_items[checked(index)]; }
 
+    bool operator==(const FixedArray &) const = default;
+
 private:
     static std::size_t checked(int index)
     {

@@ -21,6 +21,8 @@ public:
     friend Int16 operator+(Int16 a, int b) { return Int16(int(a) + b); }
     friend Int16 operator-(Int16 a, Int16 b) { return Int16(int(a) - int(b)); }
     friend Int16 operator-(Int16 a, int b) { return Int16(int(a) - b); }
+    friend bool operator==(Int16 a, Int16 b) { return a.m_value == b.m_value; }
+    friend bool operator==(Int16 a, int b) { return a.m_value == b; }
 
 private:
     static std::int16_t checked(int value)

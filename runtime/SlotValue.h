@@ -19,6 +19,9 @@ public:
     // As a number, Empty reads as 0.
     Int16 value() const { return m_value.value_or(Int16(0)); }
 
+    // Empty equals only Empty: it is not the integer 0.
+    bool operator==(const SlotValue &) const = default;
+
 private:
     std::optional<Int16> m_value;
 };

@@ -27,8 +27,7 @@ TEST_F(Battle, EveryPairOfCardsHasItsCaptionAndPoints)
 {
     for (const PairOutcome &o : outcomes) {
         SCOPED_TRACE(testing::Message() << "Hearts " << o.hearts << " against Spades " << o.spades);
-        TearDown();
-        SetUp();
+        ASSERT_NO_FATAL_FAILURE(freshTable());
         letsPlay();
         turn({o.hearts});
         turn({o.spades});
@@ -75,9 +74,9 @@ TEST_F(Battle, ResolvesEveryCompletedPairOnceAndLeavesSingleSlotsFaceDown)
     EXPECT_EQ(form->game.SpadesPoints, 1);
 
     // Once battled, a pair is never scored again.
-    const QString before = snapshot(*form);
+    const TableState before = tableState(*form);
     form->Battle();
-    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_EQ(tableState(*form), before);
 }
 
 TEST_F(Battle, AFaceShownInAStretchingSlotIsNotScaled)

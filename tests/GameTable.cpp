@@ -9,15 +9,30 @@
 void GameTable::SetUp()
 {
     rt::setMessagePresenter([this](QWidget *, const QString &text) { messages.append(text); });
+    freshTable();
+}
+
+void GameTable::TearDown()
+{
+    expectNoMessageLeft();
+    form.reset();
+    rt::setMessagePresenter({});
+}
+
+void GameTable::freshTable()
+{
+    expectNoMessageLeft();
+    messages.clear();
+    form.reset();
     form = std::make_unique<MainForm>();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }
 
-void GameTable::TearDown()
+void GameTable::expectNoMessageLeft()
 {
-    form.reset();
-    rt::setMessagePresenter({});
+    for (const QString &text : std::as_const(messages))
+        ADD_FAILURE() << "A message box the test never took: \"" << text.toStdString() << '"';
 }
 
 QPoint GameTable::centreOf(const QWidget *control) const
@@ -79,45 +94,68 @@ int differingPixels(const QImage &a, const QImage &b)
 namespace
 {
 
-QString describe(const rt::Image *image)
+QString describe(const QWidget *control)
 {
-    return QStringLiteral("%1:%2:%3:%4 ")
-        .arg(image->objectName())
-        .arg(image->isHidden() ? 0 : 1)
-        .arg(image->picture().pixmap().cacheKey())
-        .arg(image->stretch());
+    QString text =
+        QStringLiteral("%1 %2 %3,%4 %5x%6")
+            .arg(control->objectName())
+            .arg(control->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
+            .arg(control->x())
+            .arg(control->y())
+            .arg(control->width())
+            .arg(control->height());
+    if (const auto *label = qobject_cast<const rt::Label *>(control))
+        text += QStringLiteral(" \"%1\"").arg(label->caption());
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        text += QStringLiteral(" \"%1\"").arg(button->text());
+    if (const auto *image = qobject_cast<const rt::Image *>(control))
+        text += QStringLiteral(" picture %1%2")
+                    .arg(image->picture().pixmap().cacheKey())
+                    .arg(image->stretch() ? QStringLiteral(" stretched") : QString());
+    return text;
+}
+
+std::string slots(const rt::FixedArray<rt::SlotValue> &slotCards)
+{
+    std::string text;
+    for (int i = 0; i <= 4; ++i)
+        text += slotCards(i).isEmpty() ? "-" : std::to_string(slotCards(i).value());
+    return text;
+}
+
+std::string hand(const rt::FixedArray<rt::Boolean> &flags)
+{
+    std::string text;
+    for (int i = 0; i <= 4; ++i)
+        text += flags(i) == rt::True ? 'H' : flags(i) == rt::False ? '.' : '?';
+    return text;
 }
 
 } // namespace
 
-QString snapshot(const MainForm &form)
+TableState tableState(const MainForm &form)
 {
-    const GameState &g = form.game;
-    QString s = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 ")
-                    .arg(g.POneCount)
-                    .arg(g.PTwoCount)
-                    .arg(g.PairCount)
-                    .arg(g.Turn)
-                    .arg(g.CardPlayed)
-                    .arg(g.BattlesDone)
-                    .arg(g.GameOver)
-                    .arg(g.HeartsPoints)
-                    .arg(g.SpadesPoints)
-                    .arg(g.HeartsWins)
-                    .arg(g.SpadesWins)
-                    .arg(g.Verdict)
-                    .arg(form.EndButton->text());
-    for (int i = 0; i <= 4; ++i) {
-        s += QStringLiteral("[%1 %2 %3/%4 %5/%6 %7:%8] ")
-                 .arg(g.POneHand(i))
-                 .arg(g.PTwoHand(i))
-                 .arg(g.POneSlot(i).isEmpty())
-                 .arg(g.POneSlot(i).value())
-                 .arg(g.PTwoSlot(i).isEmpty())
-                 .arg(g.PTwoSlot(i).value())
-                 .arg(form.BLabel(i)->isHidden())
-                 .arg(form.BLabel(i)->caption());
-        s += describe(form.PCard(i)) + describe(form.OneCard(i)) + describe(form.TwoCard(i));
-    }
-    return s + form.ScoreOne->caption() + QLatin1Char('/') + form.ScoreTwo->caption();
+    TableState state{form.game, {}};
+    for (const QWidget *control : form.centralWidget()->findChildren<QWidget *>())
+        if (!control->objectName().isEmpty())
+            state.controls.append(describe(control));
+    return state;
+}
+
+void PrintTo(const GameState &g, std::ostream *out)
+{
+    *out << "{Turn " << g.Turn.toStdString() << ", counts " << g.POneCount << '/' << g.PTwoCount
+         << ", hands " << hand(g.POneHand) << '/' << hand(g.PTwoHand) << ", slots "
+         << slots(g.POneSlot) << '/' << slots(g.PTwoSlot) << ", CardPlayed " << g.CardPlayed
+         << ", PairCount " << g.PairCount << ", BattlesDone " << g.BattlesDone << ", GameOver "
+         << g.GameOver << ", points " << g.HeartsPoints << '/' << g.SpadesPoints << ", wins "
+         << g.HeartsWins << '/' << g.SpadesWins << ", Verdict \"" << g.Verdict.toStdString()
+         << "\"}";
+}
+
+void PrintTo(const TableState &state, std::ostream *out)
+{
+    PrintTo(state.game, out);
+    for (const QString &control : state.controls)
+        *out << "\n  " << control.toStdString();
 }

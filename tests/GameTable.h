@@ -7,15 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 // A shown window and a player's mouse. Clicks are sent to the window at a point, so the
 // window decides which control takes them, as it does for a person. Message boxes are
-// captured instead of shown.
+// captured instead of shown; one that the test never took fails it.
 class GameTable : public ::testing::Test
 {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // Throws the window away and builds a new one, as a new test would get it. Loops over
+    // cases call it through ASSERT_NO_FATAL_FAILURE.
+    void freshTable();
 
     // The centre of a control's box on the table, whether or not it is shown.
     QPoint centreOf(const QWidget *control) const;
@@ -38,10 +43,24 @@ protected:
 
     std::unique_ptr<MainForm> form;
     QStringList messages;
+
+private:
+    void expectNoMessageLeft();
 };
 
-// Everything a player could see or the rules could read, for before/after comparisons.
-QString snapshot(const MainForm &form);
+// Everything a player could see or the rules could read, for before/after comparisons:
+// the whole game state and every control on the table.
+struct TableState {
+    GameState game;
+    QStringList controls;
+
+    bool operator==(const TableState &) const = default;
+};
+
+TableState tableState(const MainForm &form);
+
+void PrintTo(const GameState &game, std::ostream *out);
+void PrintTo(const TableState &state, std::ostream *out);
 
 bool showsPicture(const rt::Image *image, const rt::Image *store);
 

@@ -197,6 +197,7 @@ TEST_F(Idle, NothingRunsOnceAGameIsOver)
 {
     letsPlay();
     playGame({0, 1, 2, 3, 4}, {4, 3, 2, 1, 0});
+    EXPECT_EQ(takeMessage(), QStringLiteral("It's a tie."));
     EXPECT_EQ(form->EndButton->text(), QStringLiteral("Play Again"));
     expectIdle("after the verdict");
     endTurn();

@@ -28,7 +28,7 @@ TEST_F(Misuse, ClicksOnTheTableWhileABoxIsOpenDoNothing)
     letsPlay();
     place(1);
     endTurn();
-    const QString before = snapshot(*form);
+    const TableState before = tableState(*form);
     QStringList seen;
     QTimer::singleShot(0, [&] {
         QMessageBox *box = openBox();
@@ -38,15 +38,15 @@ TEST_F(Misuse, ClicksOnTheTableWhileABoxIsOpenDoNothing)
             place(card);
         endTurn();
         click(form->OneCard(0));
-        seen.append(snapshot(*form) == before ? QStringLiteral("unchanged")
-                                              : QStringLiteral("changed"));
+        seen.append(tableState(*form) == before ? QStringLiteral("unchanged")
+                                                : QStringLiteral("changed"));
         seen.append(openBox() == box ? QStringLiteral("same box") : QStringLiteral("other box"));
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     endTurn(); // Spades has placed nothing: the refusal box opens
     EXPECT_EQ(seen, QStringList({QStringLiteral("You must play a card."),
                                  QStringLiteral("unchanged"), QStringLiteral("same box")}));
-    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_EQ(tableState(*form), before);
     EXPECT_EQ(openBox(), nullptr);
     place(0);
     EXPECT_EQ(form->game.PTwoCount, 1);
