@@ -1,3 +1,5 @@
+#include "BoxWatchdog.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -19,5 +21,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     ::testing::InitGoogleTest(&argc, argv);
+    BoxWatchdog watchdog;
     return RUN_ALL_TESTS();
 }
