@@ -2,6 +2,7 @@
 
 #include "runtime/Dispatcher.h"
 #include "runtime/Twips.h"
+#include "window/Binding.h"
 #include "window/FormDescription.h"
 #include "window/TableSurface.h"
 
@@ -15,12 +16,6 @@
 
 namespace
 {
-
-QString controlKey(const char *name, int index)
-{
-    const QString key = QString::fromLatin1(name);
-    return index < 0 ? key : QStringLiteral("%1(%2)").arg(key).arg(index);
-}
 
 QRect pixelRect(const ControlDescription &d)
 {
@@ -104,22 +99,6 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
     return nullptr;
 }
 
-template <typename Control>
-Control *control(const QHash<QString, QWidget *> &all, const QString &key)
-{
-    auto *found = qobject_cast<Control *>(all.value(key));
-    Q_ASSERT_X(found, "MainForm", qPrintable(key));
-    return found;
-}
-
-template <typename Control>
-void bindArray(rt::ControlArray<Control> &array, const QHash<QString, QWidget *> &all,
-               const char *name)
-{
-    for (int i = 0; i <= 4; ++i)
-        array.set(i, control<Control>(all, controlKey(name, i)));
-}
-
 } // namespace
 
 MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
@@ -149,8 +128,13 @@ void MainForm::buildWindow()
     setCentralWidget(surface);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    bindControls(buildControls(surface));
-    buildMenu();
+    Binding binding;
+    const QHash<QString, QWidget *> controls = buildControls(surface);
+    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
+        binding.add(it.key(), it.value());
+    buildMenu(binding);
+    bindMembers(binding);
+    binding.stopUnlessComplete();
 }
 
 // Creates every control in its stored order and returns them by name, "PCard(3)" for a
@@ -161,7 +145,7 @@ QHash<QString, QWidget *> MainForm::buildControls(QWidget *surface)
     for (const ControlDescription &d : controlDescriptions()) {
         QWidget *parentWidget = d.container ? all.value(QString::fromLatin1(d.container)) : surface;
         QWidget *widget = createControl(d, parentWidget);
-        widget->setObjectName(controlKey(d.name, d.index));
+        widget->setObjectName(Binding::key(d.name, d.index));
         widget->setVisible(d.visible);
         all.insert(widget->objectName(), widget);
     }
@@ -171,7 +155,7 @@ QHash<QString, QWidget *> MainForm::buildControls(QWidget *surface)
     QList<const ControlDescription *> buttons;
     for (const ControlDescription &d : controlDescriptions()) {
         if (d.kind == ControlKind::Frame || d.kind == ControlKind::CommandButton)
-            all.value(controlKey(d.name, d.index))->raise();
+            all.value(Binding::key(d.name, d.index))->raise();
         if (d.kind == ControlKind::CommandButton)
             buttons.append(&d);
     }
@@ -184,30 +168,33 @@ QHash<QString, QWidget *> MainForm::buildControls(QWidget *surface)
     return all;
 }
 
-void MainForm::bindControls(const QHash<QString, QWidget *> &all)
+void MainForm::bindMembers(Binding &binding)
 {
-    EndButton = control<rt::CommandButton>(all, QStringLiteral("EndButton"));
-    ScoreFrame = control<QFrame>(all, QStringLiteral("ScoreFrame"));
-    ScoreTwo = control<rt::Label>(all, QStringLiteral("ScoreTwo"));
-    ScoreOne = control<rt::Label>(all, QStringLiteral("ScoreOne"));
-    P2Label = control<rt::Label>(all, QStringLiteral("P2Label"));
-    P1Label = control<rt::Label>(all, QStringLiteral("P1Label"));
-    ScoreLabel = control<rt::Label>(all, QStringLiteral("ScoreLabel"));
-    Welcome = control<QFrame>(all, QStringLiteral("Welcome"));
-    Rules = control<rt::CommandButton>(all, QStringLiteral("Rules"));
-    LetsPlay = control<rt::CommandButton>(all, QStringLiteral("LetsPlay"));
-    WelcomeLabel = control<rt::Label>(all, QStringLiteral("WelcomeLabel"));
-    bindArray(SPic, all, "SPic");
-    bindArray(HPic, all, "HPic");
-    bindArray(PCard, all, "PCard");
-    RedCard = control<rt::Image>(all, QStringLiteral("RedCard"));
-    BlueCard = control<rt::Image>(all, QStringLiteral("BlueCard"));
-    bindArray(BLabel, all, "BLabel");
-    bindArray(TwoCard, all, "TwoCard");
-    bindArray(OneCard, all, "OneCard");
+    OMBRIX_BIND(binding, EndButton);
+    OMBRIX_BIND(binding, ScoreFrame);
+    OMBRIX_BIND(binding, ScoreTwo);
+    OMBRIX_BIND(binding, ScoreOne);
+    OMBRIX_BIND(binding, P2Label);
+    OMBRIX_BIND(binding, P1Label);
+    OMBRIX_BIND(binding, ScoreLabel);
+    OMBRIX_BIND(binding, Welcome);
+    OMBRIX_BIND(binding, Rules);
+    OMBRIX_BIND(binding, LetsPlay);
+    OMBRIX_BIND(binding, WelcomeLabel);
+    OMBRIX_BIND(binding, SPic);
+    OMBRIX_BIND(binding, HPic);
+    OMBRIX_BIND(binding, PCard);
+    OMBRIX_BIND(binding, RedCard);
+    OMBRIX_BIND(binding, BlueCard);
+    OMBRIX_BIND(binding, BLabel);
+    OMBRIX_BIND(binding, TwoCard);
+    OMBRIX_BIND(binding, OneCard);
+    OMBRIX_BIND(binding, MenuFile);
+    OMBRIX_BIND(binding, MenuExit);
+    OMBRIX_BIND(binding, MenuAbout);
 }
 
-void MainForm::buildMenu()
+void MainForm::buildMenu(Binding &binding)
 {
     QHash<QString, QMenu *> headings;
     for (const MenuDescription &m : menuDescriptions()) {
@@ -215,16 +202,15 @@ void MainForm::buildMenu()
             QMenu *heading = menuBar()->addMenu(QString::fromUtf8(m.caption));
             heading->setObjectName(QString::fromLatin1(m.name));
             headings.insert(heading->objectName(), heading);
+            binding.add(heading->objectName(), heading);
         } else {
             QAction *item = headings.value(QString::fromLatin1(m.under))
                                 ->addAction(QString::fromUtf8(m.caption));
             item->setObjectName(QString::fromLatin1(m.name));
             item->setMenuRole(QAction::NoRole);
+            binding.add(item->objectName(), item);
         }
     }
-    MenuFile = headings.value(QStringLiteral("MenuFile"));
-    MenuExit = MenuFile->findChild<QAction *>(QStringLiteral("MenuExit"));
-    MenuAbout = MenuFile->findChild<QAction *>(QStringLiteral("MenuAbout"));
 }
 
 // Every event that has a handler, and no other, goes through the dispatcher.

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+class Binding;
 class QAction;
 class QFrame;
 class QMenu;
@@ -67,11 +68,14 @@ public:
     QAction *MenuExit = nullptr;
     QAction *MenuAbout = nullptr;
 
+    // Points every member above at the control of its name. Open to the tests so that they
+    // can hold the members against a doctored description.
+    void bindMembers(Binding &binding);
+
 private:
     void buildWindow();
     QHash<QString, QWidget *> buildControls(QWidget *surface);
-    void bindControls(const QHash<QString, QWidget *> &all);
-    void buildMenu();
+    void buildMenu(Binding &binding);
     void connectEvents();
     void fitScoreFrame();
 
