@@ -74,8 +74,7 @@ TEST_F(Game, EndsWithAVerdictOnEitherPlayersEndTurn)
     };
     for (const WholeGame &w : games) {
         SCOPED_TRACE(testing::Message() << w.verdict << (w.endsOnHearts ? " on Hearts' turn" : ""));
-        TearDown();
-        SetUp();
+        ASSERT_NO_FATAL_FAILURE(freshTable());
         letsPlay();
         if (w.endsOnHearts)
             playGameEndingOnHearts(w.hearts, w.spades);
@@ -151,11 +150,11 @@ TEST_F(Game, ACardNumberOutsideTheHandIsReportedAndChangesNothing)
     place(1);
     for (int card : {-1, 5, 7, 32767}) {
         SCOPED_TRACE(card);
-        const QString before = snapshot(*form);
+        const TableState before = tableState(*form);
         rt::dispatch(form.get(), [&] { form->PCard_Click(card); });
         EXPECT_EQ(takeMessage(),
                   rt::errorReport(rt::RuntimeError(9, QStringLiteral("Subscript out of range"))));
-        EXPECT_EQ(snapshot(*form), before);
+        EXPECT_EQ(tableState(*form), before);
     }
 }
 
@@ -173,24 +172,48 @@ TEST_F(Game, ASixthPlacementFailsAtTheMissingSlotAndKeepsTheCount)
     EXPECT_EQ(form->game.POneSlot(4).value(), 4);
 }
 
+// The win past the 16-bit limit, on either side: the verdict is set but never shown, the
+// count and the scoreboard stay, and the next game can be played.
 TEST_F(Game, TheWinPastTheLimitIsReportedAndPlayGoesOn)
 {
-    form->game.HeartsWins = 32767;
-    letsPlay();
-    playGame({3, 4, 2, 1, 0}, {0, 1, 2, 3, 4});
-    const QString report = takeMessage();
-    EXPECT_TRUE(report.startsWith(QStringLiteral("Error 6: Overflow"))) << report.toStdString();
-    EXPECT_TRUE(messages.isEmpty()); // the verdict box never opened
-    EXPECT_EQ(form->game.HeartsWins, 32767);
-    EXPECT_EQ(form->game.Verdict, QStringLiteral("Hearts Win!"));
-    EXPECT_EQ(form->game.GameOver, rt::True);
-    EXPECT_EQ(form->EndButton->text(), QStringLiteral("Play Again"));
-    EXPECT_EQ(form->game.HeartsPoints, 3);
+    struct Side {
+        const char *name;
+        rt::Int16 GameState::*wins;
+        Cards hearts;
+        Cards spades;
+        const char *verdict;
+        int heartsPoints;
+        int spadesPoints;
+    };
+    const Side sides[] = {
+        {"Hearts", &GameState::HeartsWins, {3, 4, 2, 1, 0}, {0, 1, 2, 3, 4}, "Hearts Win!", 3, 1},
+        {"Spades", &GameState::SpadesWins, {0, 1, 2, 3, 4}, {3, 4, 2, 1, 0}, "Spades Win!", 1, 3},
+    };
+    for (const Side &side : sides) {
+        SCOPED_TRACE(side.name);
+        ASSERT_NO_FATAL_FAILURE(freshTable());
+        form->game.*side.wins = 32767;
+        letsPlay();
+        playGame(side.hearts, side.spades);
+        const QString report = takeMessage();
+        EXPECT_TRUE(report.startsWith(QStringLiteral("Error 6: Overflow"))) << report.toStdString();
+        EXPECT_TRUE(messages.isEmpty()); // the verdict box never opened
+        EXPECT_EQ(form->game.*side.wins, 32767);
+        EXPECT_EQ(form->game.HeartsWins + form->game.SpadesWins, 32767);
+        EXPECT_EQ(form->game.Verdict, QString::fromUtf8(side.verdict));
+        EXPECT_EQ(form->game.GameOver, rt::True);
+        EXPECT_EQ(form->EndButton->text(), QStringLiteral("Play Again"));
+        EXPECT_EQ(form->game.HeartsPoints, side.heartsPoints);
+        EXPECT_EQ(form->game.SpadesPoints, side.spadesPoints);
+        EXPECT_EQ(form->ScoreOne->caption(), QStringLiteral("0"));
+        EXPECT_EQ(form->ScoreTwo->caption(), QStringLiteral("0"));
 
-    endTurn();
-    EXPECT_EQ(form->game.GameOver, rt::False);
-    EXPECT_EQ(form->game.Turn, QStringLiteral("POne"));
-    EXPECT_EQ(form->game.CardPlayed, rt::False);
-    place(0);
-    EXPECT_EQ(form->game.POneCount, 1);
+        endTurn();
+        EXPECT_EQ(form->game.GameOver, rt::False);
+        EXPECT_EQ(form->game.Turn, QStringLiteral("POne"));
+        EXPECT_EQ(form->game.CardPlayed, rt::False);
+        EXPECT_EQ(form->game.Verdict, QString::fromUtf8(side.verdict));
+        place(0);
+        EXPECT_EQ(form->game.POneCount, 1);
+    }
 }

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <new>
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -112,20 +115,45 @@ TEST(Image, StretchDecidesBetweenNaturalSizeAndScaling)
 
 TEST(Dispatcher, AnErrorEndsTheHandlerKeepsEarlierChangesAndIsReported)
 {
-    QStringList shown;
-    rt::setMessagePresenter([&](QWidget *, const QString &text) { shown.append(text); });
-    int steps = 0;
-    rt::dispatch(nullptr, [&] {
-        ++steps;
-        rt::Int16 wins(32767);
-        wins = wins + 1;
-        ++steps;
-    });
-    rt::setMessagePresenter({});
-    EXPECT_EQ(steps, 1);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Error 6: Overflow")));
-    EXPECT_TRUE(shown[0].contains(QStringLiteral("game goes on")));
+    struct Failure {
+        const char *name;
+        std::function<void()> step;
+        const char *report;
+    };
+    const Failure failures[] = {
+        {"a win past the limit",
+         [] {
+             rt::Int16 wins(32767);
+             wins = wins + 1;
+         },
+         "Error 6: Overflow\n\n"},
+        {"no memory left", [] { throw std::bad_alloc(); }, "Error 7: Out of memory\n\n"},
+        {"a sixth slot",
+         [] {
+             rt::FixedArray<rt::SlotValue> slotCards;
+             slotCards(5) = rt::Int16(0);
+         },
+         "Error 9: Subscript out of range\n\n"},
+        {"a missing control", [] { rt::ControlArray<rt::Image>()(2); },
+         "Error 340: Control array element '2' doesn't exist\n\n"},
+        {"anything else", [] { throw std::logic_error("broken"); }, "Error 51: broken\n\n"},
+    };
+    for (const Failure &f : failures) {
+        SCOPED_TRACE(f.name);
+        QStringList shown;
+        rt::setMessagePresenter([&](QWidget *, const QString &text) { shown.append(text); });
+        int steps = 0;
+        rt::dispatch(nullptr, [&] {
+            ++steps;
+            f.step();
+            ++steps;
+        });
+        rt::setMessagePresenter({});
+        EXPECT_EQ(steps, 1);
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(shown[0].startsWith(QLatin1String(f.report))) << shown[0].toStdString();
+        EXPECT_TRUE(shown[0].contains(QStringLiteral("game goes on")));
+    }
 }
 
 TEST(MessageBox, TheRealBoxHasTheGamesTitleOneOkButtonAndNoIcon)

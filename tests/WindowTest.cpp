@@ -1,8 +1,10 @@
 #include "GameTable.h"
 
 #include "runtime/MessageBox.h"
+#include "window/Binding.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
@@ -233,6 +235,39 @@ TEST_F(Window, FocusGoesRoundTheButtonsOnly)
     EXPECT_FALSE(form->EndButton->autoDefault());
 }
 
+// Enter on the keyboard or on the keypad presses the focused button once; the repeats of a
+// held key press nothing more.
+TEST_F(Window, EnterPressesTheFocusedButtonOncePerPress)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    letsPlay();
+    ASSERT_EQ(QApplication::focusWidget(), form->EndButton);
+    struct Press {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        int presses;
+    };
+    const Press presses[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, false, 1},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+        {"Return held down", Qt::Key_Return, Qt::NoModifier, true, 0},
+        {"keypad Enter held down", Qt::Key_Enter, Qt::KeypadModifier, true, 0},
+    };
+    for (const Press &p : presses) {
+        SCOPED_TRACE(p.name);
+        QKeyEvent down(QEvent::KeyPress, p.key, p.modifiers, QString(), p.autoRepeat);
+        QKeyEvent up(QEvent::KeyRelease, p.key, p.modifiers, QString(), p.autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &down);
+        QApplication::sendEvent(QApplication::focusWidget(), &up);
+        // Nothing is placed, so each press of End Turn is refused with a box.
+        EXPECT_EQ(messages.size(), p.presses);
+        messages.clear();
+    }
+}
+
 TEST_F(Window, LetsPlayOpensTheTableWithEverySlotFaceDownAndHidden)
 {
     letsPlay();
@@ -248,6 +283,7 @@ TEST_F(Window, LetsPlayOpensTheTableWithEverySlotFaceDownAndHidden)
     }
     // Nothing shows the panel again, not even Play Again.
     playGame({0, 1, 2, 3, 4}, {0, 1, 2, 3, 4});
+    EXPECT_EQ(takeMessage(), QStringLiteral("It's a tie."));
     endTurn();
     EXPECT_TRUE(form->Welcome->isHidden());
 }
@@ -259,15 +295,15 @@ TEST_F(Window, RulesAndAboutShowTheirBoxesAndChangeNothing)
     letsPlay();
     turn({3, 1});
     place(0);
-    const QString before = snapshot(*form);
+    const TableState before = tableState(*form);
     form->MenuAbout->trigger();
     const QString about = takeMessage();
     EXPECT_TRUE(about.contains(QStringLiteral("Ombrix version 1.00")));
     EXPECT_TRUE(about.contains(QStringLiteral("the Ombrix developers")));
-    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_EQ(tableState(*form), before);
     click(form->Rules); // hidden with the panel: the click lands on the table
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_EQ(tableState(*form), before);
 }
 
 TEST_F(Window, ClicksOnTheTableOutsideTheHandAndButtonsDoNothing)
@@ -276,7 +312,7 @@ TEST_F(Window, ClicksOnTheTableOutsideTheHandAndButtonsDoNothing)
     turn({2});
     turn({1});
     place(4);
-    const QString before = snapshot(*form);
+    const TableState before = tableState(*form);
     for (const QWidget *control :
          {static_cast<QWidget *>(form->OneCard(0)), static_cast<QWidget *>(form->TwoCard(0)),
           static_cast<QWidget *>(form->BLabel(0)), static_cast<QWidget *>(form->ScoreOne),
@@ -284,7 +320,7 @@ TEST_F(Window, ClicksOnTheTableOutsideTheHandAndButtonsDoNothing)
         click(control);
     for (QPoint felt : {QPoint(5, 5), QPoint(480, 160), QPoint(50, 300)})
         clickAt(felt);
-    EXPECT_EQ(snapshot(*form), before);
+    EXPECT_EQ(tableState(*form), before);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -292,8 +328,7 @@ TEST_F(Window, ExitAndClosingTheWindowEndTheProgram)
 {
     for (bool viaMenu : {true, false}) {
         SCOPED_TRACE(viaMenu ? "File > Exit" : "close button");
-        TearDown();
-        SetUp();
+        ASSERT_NO_FATAL_FAILURE(freshTable());
         letsPlay();
         place(1);
         QTimer::singleShot(0, form.get(), [this, viaMenu] {
@@ -361,8 +396,7 @@ TEST_F(Window, TheScoreboardHoldsAnyCountOfGamesWon)
     const QRect strip = form->ScoreFrame->geometry();
     for (int wins : {9, 10, 123, 32767}) {
         SCOPED_TRACE(wins);
-        TearDown();
-        SetUp();
+        ASSERT_NO_FATAL_FAILURE(freshTable());
         form->game.HeartsWins = wins - 1;
         form->game.SpadesWins = wins;
         letsPlay();
@@ -434,4 +468,73 @@ TEST_F(Window, AWholeGamePlayedWithTheMouse)
     EXPECT_FALSE(form->PCard(0)->isHidden());
     place(0);
     EXPECT_EQ(form->game.POneCount, 1);
+}
+
+namespace
+{
+
+// A description that builds what the window built, with the changes a test asks for.
+Binding describedAsBuilt(const MainForm &form, const QHash<QString, QObject *> &changes)
+{
+    QHash<QString, QObject *> built;
+    for (QWidget *control : form.centralWidget()->findChildren<QWidget *>())
+        if (!control->objectName().isEmpty())
+            built.insert(control->objectName(), control);
+    for (QObject *item :
+         {static_cast<QObject *>(form.MenuFile), static_cast<QObject *>(form.MenuExit),
+          static_cast<QObject *>(form.MenuAbout)})
+        built.insert(item->objectName(), item);
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (it.value())
+            built.insert(it.key(), it.value());
+        else
+            built.remove(it.key());
+    }
+    Binding binding;
+    for (auto it = built.cbegin(); it != built.cend(); ++it)
+        binding.add(it.key(), it.value());
+    return binding;
+}
+
+} // namespace
+
+// A renamed, missing or retyped control in the description stops start-up, naming it.
+// Binding rewires the members, so this comes last in its test.
+TEST_F(Window, TheBindingNamesEveryMismatchWithTheDescription)
+{
+    // The window's painting has started threads; a fresh process is the safe way to die.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Doctored {
+        const char *name;
+        QHash<QString, QObject *> changes; // a null object removes the row
+        QStringList mismatches;
+    };
+    const Doctored cases[] = {
+        {"as built", {}, {}},
+        {"End Turn renamed in the description",
+         {{QStringLiteral("EndButton"), nullptr}, {QStringLiteral("EndButon"), form->EndButton}},
+         {QStringLiteral("member EndButton has no row in the window description"),
+          QStringLiteral("row EndButon of the window description has no member")}},
+        {"a hand card missing",
+         {{QStringLiteral("PCard(4)"), nullptr}},
+         {QStringLiteral("member PCard(4) has no row in the window description")}},
+        {"a picture described as a frame",
+         {{QStringLiteral("RedCard"), form->ScoreFrame}},
+         {QStringLiteral("RedCard is described as a QFrame, but its member is a rt::Image")}},
+        {"the About item missing",
+         {{QStringLiteral("MenuAbout"), nullptr}},
+         {QStringLiteral("member MenuAbout has no row in the window description")}},
+    };
+    for (const Doctored &d : cases) {
+        SCOPED_TRACE(d.name);
+        Binding binding = describedAsBuilt(*form, d.changes);
+        form->bindMembers(binding);
+        EXPECT_EQ(binding.mismatches(), d.mismatches);
+        if (!d.mismatches.isEmpty()) {
+            QString firstLine = d.mismatches.first();
+            firstLine.replace(QLatin1Char('('), QStringLiteral("\\("))
+                .replace(QLatin1Char(')'), QStringLiteral("\\)"));
+            EXPECT_DEATH(binding.stopUnlessComplete(), "disagree:\n  " + firstLine.toStdString());
+        }
+    }
 }
