@@ -175,8 +175,10 @@ private:
     QString m_verdict;
 };
 
-// Chosen by planting faults in the rules: the slowest fault to show was still caught well
-// within the first 1,000 events. The sanitizers make every event several times slower.
+// Sized by planting faults in the rules and trying twenty seeds: the slowest to show (the
+// Two losing to the Ace on one side) took at most 209 events, the others under 60. 6,000
+// events also give the memory check a few hundred games; under the sanitizers, which make
+// every event several times slower and hide growth anyway, 1,500 still leave a wide margin.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int eventCount = 1500;
 constexpr int warmUpGames = 20;

@@ -7,6 +7,7 @@
 #include "runtime/SlotValue.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <new>
 #include <stdexcept>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -55,6 +57,8 @@ TEST(Int16, ArithmeticOutsideSixteenBitsRaisesOverflow)
         EXPECT_EQ(int(result), c.overflows ? 7 : c.result); // a failed step stores nothing
     }
     EXPECT_EQ(errorNumberOf([] { rt::Int16 tooBig(40000); }), rt::Overflow);
+    EXPECT_EQ(rt::Int16(-5), rt::Int16(-5));
+    EXPECT_NE(rt::Int16(5), rt::Int16(-5));
 }
 
 TEST(FixedArray, OnlyIndexesZeroToFourExist)
@@ -69,6 +73,11 @@ TEST(FixedArray, OnlyIndexesZeroToFourExist)
             << index;
     for (int i = 0; i <= 4; ++i)
         EXPECT_EQ(flags(i), rt::True);
+    // Arrays are equal element by element.
+    rt::FixedArray<rt::Boolean> copy = flags;
+    EXPECT_EQ(copy, flags);
+    copy(4) = rt::False;
+    EXPECT_NE(copy, flags);
 }
 
 TEST(SlotValue, EmptyIsNotTheIntegerZero)
@@ -80,6 +89,10 @@ TEST(SlotValue, EmptyIsNotTheIntegerZero)
     EXPECT_EQ(slot.value(), 0);
     slot = rt::Int16(4);
     EXPECT_EQ(slot.value() - rt::SlotValue(rt::Int16(0)).value(), 4);
+    EXPECT_NE(rt::SlotValue(), rt::SlotValue(rt::Int16(0)));
+    EXPECT_EQ(rt::SlotValue(), rt::SlotValue());
+    EXPECT_EQ(slot, rt::SlotValue(rt::Int16(4)));
+    EXPECT_NE(slot, rt::SlotValue(rt::Int16(3)));
 }
 
 TEST(ControlArray, AMissingMemberIsARuntimeError)
@@ -179,4 +192,16 @@ TEST(MessageBox, TheRealBoxHasTheGamesTitleOneOkButtonAndNoIcon)
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_TRUE(modal);
+}
+
+// The suite's own guard: a real box that the test never closes is closed within seconds and
+// fails the test, naming its text.
+TEST(Watchdog, ClosesABoxNobodyClosesAndFailsTheTest)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NONFATAL_FAILURE(rt::messageBox(nullptr, QStringLiteral("Nobody closes this")),
+                            "A message box nobody closed: \"Nobody closes this\"");
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
