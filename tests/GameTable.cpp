@@ -115,7 +115,7 @@ QString describe(const QWidget *control)
     return text;
 }
 
-std::string slots(const rt::FixedArray<rt::SlotValue> &slotCards)
+std::string slotText(const rt::FixedArray<rt::SlotValue> &slotCards)
 {
     std::string text;
     for (int i = 0; i <= 4; ++i)
@@ -146,7 +146,7 @@ void PrintTo(const GameState &g, std::ostream *out)
 {
     *out << "{Turn " << g.Turn.toStdString() << ", counts " << g.POneCount << '/' << g.PTwoCount
          << ", hands " << hand(g.POneHand) << '/' << hand(g.PTwoHand) << ", slots "
-         << slots(g.POneSlot) << '/' << slots(g.PTwoSlot) << ", CardPlayed " << g.CardPlayed
+         << slotText(g.POneSlot) << '/' << slotText(g.PTwoSlot) << ", CardPlayed " << g.CardPlayed
          << ", PairCount " << g.PairCount << ", BattlesDone " << g.BattlesDone << ", GameOver "
          << g.GameOver << ", points " << g.HeartsPoints << '/' << g.SpadesPoints << ", wins "
          << g.HeartsWins << '/' << g.SpadesWins << ", Verdict \"" << g.Verdict.toStdString()
