@@ -7,11 +7,41 @@
 namespace rt
 {
 
+namespace
+{
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+} // namespace
+
 CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 {
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect CommandButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+// A look-alike of the window's font can run wider than the one the buttons were laid out
+// for: the caption is then drawn narrower until, wrapped, it fits with a pixel to spare on
+// either side.
+QFont CommandButton::captionFont() const
+{
+    const QRect room = captionArea().adjusted(1, 0, -1, 0);
+    const auto fits = [&](const QFont &candidate) {
+        return room.contains(QFontMetrics(candidate).boundingRect(room, CaptionFlags, text()));
+    };
+    QFont condensed = font();
+    condensed.setStretch(QFont::AnyStretch);
+    for (int stretch = 99; stretch >= 50 && !fits(condensed); --stretch)
+        condensed.setStretch(stretch);
+    return condensed;
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
@@ -41,12 +71,11 @@ void CommandButton::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         palette(), isEnabled(), caption, QPalette::ButtonText);
+    painter.setFont(captionFont());
+    painter.drawItemText(captionArea(), CaptionFlags, palette(), isEnabled(), text(),
+                         QPalette::ButtonText);
 }
 
 } // namespace rt

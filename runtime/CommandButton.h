@@ -14,6 +14,10 @@ class CommandButton : public QPushButton
 public:
     explicit CommandButton(QWidget *parent = nullptr);
 
+    // Where the caption is drawn, and in which font.
+    QRect captionArea() const;
+    QFont captionFont() const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;

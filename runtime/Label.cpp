@@ -1,5 +1,6 @@
 #include "runtime/Label.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace rt
@@ -19,6 +20,8 @@ void Label::setCaption(const QString &caption)
     setAccessibleName(m_spokenAs.arg(caption));
     if (m_autoSize)
         fitToCaption();
+    else
+        condenseToFit();
 }
 
 void Label::setSpokenAs(const QString &pattern)
@@ -50,10 +53,30 @@ void Label::fitToCaption()
     if (alignment() & Qt::AlignHCenter)
         box.moveLeft(box.left() + (box.width() - width) / 2);
     box.setWidth(width);
+    // A look-alike font may stand taller than the one the box was laid out for.
+    box.setHeight(std::max(box.height(), text.height() + frame));
     if (box != geometry()) {
         setGeometry(box);
         Q_EMIT resized();
     }
+}
+
+// A fixed box was laid out for the window's own font; a look-alike that runs wider is drawn
+// narrower until the caption fits with a pixel to spare on either side.
+void Label::condenseToFit()
+{
+    QFont condensed = font();
+    condensed.setStretch(QFont::AnyStretch);
+    const qreal room = contentsRect().width() - 2;
+    const qreal needed = QFontMetricsF(condensed).horizontalAdvance(caption());
+    if (needed > room && room > 0) {
+        int stretch = int(100 * room / needed);
+        condensed.setStretch(stretch);
+        while (stretch > 50 && QFontMetricsF(condensed).horizontalAdvance(caption()) > room)
+            condensed.setStretch(--stretch);
+    }
+    if (condensed != font())
+        setFont(condensed);
 }
 
 void Label::paintEvent(QPaintEvent *event)
