@@ -33,8 +33,15 @@ void Label::setSpokenAs(const QString &pattern)
 void Label::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
-    if (m_autoSize)
+    if (m_autoSize) {
+        // A box that fits its caption has no need to draw it narrower.
+        QFont natural = font();
+        natural.setStretch(QFont::AnyStretch);
+        setFont(natural);
         fitToCaption();
+    } else {
+        condenseToFit();
+    }
 }
 
 void Label::setBorder(bool border)
