@@ -91,9 +91,14 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!m_border)
         return;
+    // Four filled strips rather than a stroked outline: at fractional scales a one-pixel
+    // stroke can fall between device pixels and vanish, a strip always covers one.
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRectF box = rect();
+    for (const QRectF &edge :
+         {QRectF(0, 0, box.width(), 1), QRectF(0, box.height() - 1, box.width(), 1),
+          QRectF(0, 0, 1, box.height()), QRectF(box.width() - 1, 0, 1, box.height())})
+        painter.fillRect(edge, Qt::black);
 }
 
 } // namespace rt
