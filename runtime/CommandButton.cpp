@@ -28,22 +28,6 @@ QRect CommandButton::captionArea() const
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
-// A look-alike of the window's font can run wider than the one the buttons were laid out
-// for: the caption is then drawn narrower until, wrapped, it fits with a pixel to spare on
-// either side.
-QFont CommandButton::captionFont() const
-{
-    const QRect room = captionArea().adjusted(1, 0, -1, 0);
-    const auto fits = [&](const QFont &candidate) {
-        return room.contains(QFontMetrics(candidate).boundingRect(room, CaptionFlags, text()));
-    };
-    QFont condensed = font();
-    condensed.setStretch(QFont::AnyStretch);
-    for (int stretch = 99; stretch >= 50 && !fits(condensed); --stretch)
-        condensed.setStretch(stretch);
-    return condensed;
-}
-
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
     if (!event->isAutoRepeat() &&
@@ -73,7 +57,6 @@ void CommandButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setFont(captionFont());
     painter.drawItemText(captionArea(), CaptionFlags, palette(), isEnabled(), text(),
                          QPalette::ButtonText);
 }

@@ -14,9 +14,8 @@ class CommandButton : public QPushButton
 public:
     explicit CommandButton(QWidget *parent = nullptr);
 
-    // Where the caption is drawn, and in which font.
+    // Where the caption is drawn.
     QRect captionArea() const;
-    QFont captionFont() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -127,8 +127,8 @@ void expectWhole(rt::Label *label)
 void expectWhole(rt::CommandButton *button)
 {
     SCOPED_TRACE(button->objectName().toStdString());
-    expectWhole(button, button->captionArea(), button->captionFont(),
-                Qt::AlignCenter | Qt::TextWordWrap, button->text(), darkInk);
+    expectWhole(button, button->captionArea(), button->font(), Qt::AlignCenter | Qt::TextWordWrap,
+                button->text(), darkInk);
 }
 
 // The real box, looked at while it is open and then closed with its OK button. A guard
