@@ -7,11 +7,25 @@
 namespace rt
 {
 
+namespace
+{
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+} // namespace
+
 CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 {
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect CommandButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
@@ -41,12 +55,10 @@ void CommandButton::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         palette(), isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(captionArea(), CaptionFlags, palette(), isEnabled(), text(),
+                         QPalette::ButtonText);
 }
 
 } // namespace rt

@@ -14,6 +14,9 @@ class CommandButton : public QPushButton
 public:
     explicit CommandButton(QWidget *parent = nullptr);
 
+    // Where the caption is drawn.
+    QRect captionArea() const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -7,7 +7,8 @@ namespace rt
 
 // Text in a box, drawn from the top of the box. With AutoSize the box fits its caption
 // on one line: its width grows and shrinks about its left edge, or about its centre when the
-// text is centred, and never becomes narrower than its minimum width. Its accessible name
+// text is centred, and never becomes narrower than its minimum width. Without AutoSize a
+// caption too wide for the box is drawn condensed instead of cut. Its accessible name
 // is its spoken pattern with the caption in place of %1.
 class Label : public QLabel
 {
@@ -35,6 +36,7 @@ protected:
 
 private:
     void fitToCaption();
+    void condenseToFit();
 
     QString m_spokenAs = QStringLiteral("%1");
     bool m_autoSize = false;

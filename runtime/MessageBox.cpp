@@ -1,12 +1,16 @@
 #include "runtime/MessageBox.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace rt
 {
 
 namespace
 {
+
+constexpr int MinimumBoxWidth = 180;
 
 MessagePresenter &presenter()
 {
@@ -18,8 +22,11 @@ void showRealBox(QWidget *owner, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ombrix"), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    // Wide enough that the title bar shows the game's name in full.
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 180px; }"));
+    // A floor under the box's width, so that the title bar shows the game's name in full
+    // above a short text; a longer text still widens the box or wraps as it needs.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(MinimumBoxWidth, 0, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -44,6 +44,8 @@ check_field(Maintainer "^The Ombrix developers <dev@ombrix\\.example\\.org>$")
 # Computed from the game's shared libraries, so the Qt 6 widgets library must be there.
 check_field(Depends "(^|, )libqt6widgets6( \\(>= [^)]+\\))?(,|$)")
 check_field(Depends "(^|, )libc6( |,|$)")
+check_field(Depends "(^|, )fonts-liberation(,|$)")
+check_field(Depends "(^|, )fonts-dejavu-core(,|$)")
 
 execute_process(COMMAND ${dpkg_deb} --contents ${package}
     RESULT_VARIABLE result OUTPUT_VARIABLE listing ERROR_VARIABLE said)

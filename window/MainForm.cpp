@@ -30,8 +30,8 @@ QFont windowFont(FontStyle style)
     static const QStringList families = [] {
         const QStringList known = QFontDatabase::families();
         QStringList installed;
-        for (const char *family :
-             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"})
+        for (const char *family : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
+                                   "Arial", "Helvetica", "DejaVu Sans"})
             if (known.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
                 installed.append(QString::fromLatin1(family));
         return installed;
