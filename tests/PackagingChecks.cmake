@@ -1,7 +1,6 @@
 # Checks shared by the install-tree and Debian package tests. Every check stops the test
-# with a message naming what is missing or wrong.
+# with a message naming what is missing or wrong. The including script is given APP_ID.
 
-set(APP_ID org.example.Ombrix)
 set(COMMAND_NAME ombrix)
 set(ICON_SIZES 16 32 48 128)
 
@@ -155,8 +154,7 @@ function(check_install_tree root version)
     # Desktops match running windows to the entry by this name, which the game sets itself.
     file(READ "${game}" binary_hex HEX)
     string(HEX "${APP_ID}" id_hex)
-    string(REGEX REPLACE "(..)" "\\100" id_utf16_hex "${id_hex}")
-    string(FIND "${binary_hex}" "${id_utf16_hex}" at)
+    string(FIND "${binary_hex}" "${id_hex}00" at)
     if(at EQUAL -1)
         fail("${game} does not name ${APP_ID} as its desktop file")
     endif()
