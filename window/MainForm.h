@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QMenu;
 
@@ -66,6 +67,9 @@ public:
     QMenu *MenuFile = nullptr;
     QAction *MenuExit = nullptr;
     QAction *MenuAbout = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();
