@@ -14,7 +14,7 @@ packages=(
     libgtest-dev
     fonts-liberation fonts-dejavu-core
     binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 
 install_missing() {

@@ -6,9 +6,11 @@ set(ICON_SIZES 16 32 48 128)
 
 # Every file the game installs under the /usr prefix, and nothing else.
 set(EXPECTED_FILES
-    usr/bin/${COMMAND_NAME}
+    usr/games/${COMMAND_NAME}
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml
+    usr/share/man/man6/${COMMAND_NAME}.6.gz
+    usr/share/doc/ombrix/changelog.gz
     usr/share/doc/ombrix/copyright)
 foreach(size ${ICON_SIZES})
     list(APPEND EXPECTED_FILES usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -84,9 +86,9 @@ function(check_install_tree root version)
     file(GLOB_RECURSE found RELATIVE "${root}" LIST_DIRECTORIES false "${root}/*")
     check_file_list("${root}" "${found}")
 
-    find_program(game ${COMMAND_NAME} PATHS "${root}/usr/bin" NO_DEFAULT_PATH NO_CACHE)
+    find_program(game ${COMMAND_NAME} PATHS "${root}/usr/games" NO_DEFAULT_PATH NO_CACHE)
     if(NOT game)
-        fail("${root}/usr/bin/${COMMAND_NAME} is not an executable file")
+        fail("${root}/usr/games/${COMMAND_NAME} is not an executable file")
     endif()
 
     foreach(size ${ICON_SIZES})
