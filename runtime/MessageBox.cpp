@@ -22,6 +22,9 @@ void showRealBox(QWidget *owner, const QString &text)
     box.setStyleSheet(QStringLiteral("QLabel { min-width: 180px; }"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // Not every desktop hands the keyboard back to the window when a box closes.
+    if (owner)
+        owner->window()->activateWindow();
 }
 
 } // namespace
