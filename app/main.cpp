@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     const QtMessageHandler standardMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(standardMessages);
-    // Warnings that did not stop the start belong on the standard output for errors.
+    // What Qt said on the way without stopping it still goes to the error output.
     for (const QString &message : std::as_const(heard()))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     heard().clear();
