@@ -6,14 +6,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/scripts/setup.sh"
 
 export QT_QPA_PLATFORM=offscreen
 
-install_missing
+install_missing "${game_packages[@]}" "${test_packages[@]}"
 
-configure_and_build "$build" -DOMBRIX_BUILD_TESTS=ON
+tested="$root/build"
+configure "$tested" -DOMBRIX_BUILD_TESTS=ON
+build "$tested"
 step "Running the test suite"
-ctest --test-dir "$build" --output-on-failure --parallel 2
+ctest --test-dir "$tested" --output-on-failure --parallel 2
 
 sanitized="$root/build-sanitize"
-configure_and_build "$sanitized" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+configure "$sanitized" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+build "$sanitized"
 step "Running the test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$sanitized" --output-on-failure --parallel 2

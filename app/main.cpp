@@ -1,5 +1,7 @@
 #include "window/MainForm.h"
 
+#include "Version.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -9,6 +11,7 @@ namespace
 {
 
 const char noDisplay[] = "Ombrix needs a graphical desktop, and no display could be opened.\n";
+const char noDisplayLayer[] = "Ombrix could not start its display layer. Qt says:\n";
 
 bool displayNamed()
 {
@@ -21,13 +24,45 @@ bool displayNamed()
 #endif
 }
 
-// While the toolkit connects to the display, its long diagnostics give way to one line.
-void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+// What the toolkit said while it connected to the display, kept back until we know
+// whether it matters.
+QStringList &heard()
 {
-    if (type == QtFatalMsg) {
+    static QStringList messages;
+    return messages;
+}
+
+bool displayUnreachable()
+{
+    for (const QString &message : heard())
+        if (message.contains(QLatin1String("could not connect to display")) ||
+            message.contains(QLatin1String("Failed to create wl_display")))
+            return true;
+    return false;
+}
+
+// A display that is named but cannot be reached is the same as none. Anything else the
+// player may need to fix by hand, so Qt's own words follow ours.
+void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtDebugMsg)
+        return;
+    const QString category = QString::fromLatin1(context.category ? context.category : "");
+    heard().append(category.isEmpty() || category == QLatin1String("default")
+                       ? text
+                       : category + QLatin1String(": ") + text);
+    if (type != QtFatalMsg)
+        return;
+    if (displayUnreachable()) {
         std::fputs(noDisplay, stderr);
-        std::_Exit(EXIT_FAILURE);
+    } else {
+        std::fputs(noDisplayLayer, stderr);
+        for (const QString &message : heard())
+            std::fprintf(stderr, "%s\n", qPrintable(message.trimmed()));
     }
+    std::fflush(stderr);
+    // Straight out: the abort that follows a fatal message would leave a core dump.
+    std::_Exit(EXIT_FAILURE);
 }
 
 } // namespace
@@ -41,9 +76,13 @@ int main(int argc, char *argv[])
     const QtMessageHandler standardMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(standardMessages);
+    // What Qt said on the way without stopping it still goes to the error output.
+    for (const QString &message : std::as_const(heard()))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    heard().clear();
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Ombrix"));
+    QApplication::setApplicationVersion(QLatin1String(ombrix::shownVersion));
+    QApplication::setDesktopFileName(QLatin1String(ombrix::appId));
 
     MainForm window;
     window.show();

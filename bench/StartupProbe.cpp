@@ -1,5 +1,7 @@
 #include "window/MainForm.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -97,7 +99,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QLatin1String(ombrix::shownVersion));
 
     FirstFrame firstFrame;
     QMainWindow *window = game ? static_cast<QMainWindow *>(new MainForm) : new BareWindow;

@@ -1,5 +1,9 @@
 #include "runtime/Image.h"
 
+#include "runtime/ImageAccessible.h"
+
+#include <QApplication>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace rt
@@ -9,6 +13,7 @@ Image::Image(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    installImageAccessibility();
 }
 
 void Image::setPicture(const Picture &picture)
@@ -37,6 +42,23 @@ void Image::setStretch(bool stretch)
     setScaledContents(stretch);
     if (!stretch && !m_picture.pixmap().isNull())
         resize(m_picture.pixmap().deviceIndependentSize().toSize());
+}
+
+bool Image::takesPress() const
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Image::click)) || !isVisible())
+        return false;
+    const QWidget *top = window();
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != top)
+        return false;
+    return top->childAt(mapTo(top, rect().center())) == this;
+}
+
+void Image::press()
+{
+    if (takesPress())
+        Q_EMIT click();
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

@@ -25,6 +25,11 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
+    // Presses the image as a click would, for the keyboard and screen readers: only an
+    // image with a click handler, shown, on top where it lies and with no box open.
+    bool takesPress() const;
+    void press();
+
 Q_SIGNALS:
     void click();
 

@@ -29,6 +29,9 @@ void showRealBox(QWidget *owner, const QString &text)
                       0, 1, grid->columnCount());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // Not every desktop hands the keyboard back to the window when a box closes.
+    if (owner)
+        owner->window()->activateWindow();
 }
 
 } // namespace

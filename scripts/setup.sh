@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, then configures and builds Ombrix into build/.
-# Sourced by play.sh and test.sh; safe to run again and again.
+# Installs what is missing, then configures and builds Ombrix. Sourced by play.sh and
+# test.sh; safe to run again and again.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build"
 
 step() { printf '==> %s\n' "$*"; }
 
-packages=(
+# What building and running the game needs.
+game_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
+)
+# What the tests and the package checks need on top.
+test_packages=(
+    libgtest-dev
     binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 
+# install_missing PACKAGE...
 install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    local missing=() p
+    # One query for all of them: the common case is that nothing is missing.
+    local installed
+    installed="$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null || true)"
+    for p in "$@"; do
+        grep -qx "$p install ok installed" <<<"$installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -eq 0 ]; then
         step "All required packages are installed"
@@ -33,12 +40,20 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [CMAKE OPTIONS...]
-configure_and_build() {
+# configure DIR [CMAKE OPTIONS...]
+configure() {
     local dir="$1"
     shift
     step "Configuring in $dir"
     cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+}
+
+# build DIR [TARGET...]
+build() {
+    local dir="$1"
+    shift
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
     step "Building in $dir"
-    cmake --build "$dir" --parallel
+    cmake --build "$dir" --parallel "${targets[@]}"
 }

@@ -562,7 +562,7 @@ TEST(IconFile, DecodesWithAStandardReader)
 class ResourceScript : public ::testing::Test
 {
 protected:
-    QString rc = QString::fromUtf8(readBytes(artDir() + QStringLiteral("ombrix.rc")));
+    QString rc = QString::fromUtf8(readBytes(QStringLiteral(OMBRIX_BINARY_DIR "/art/ombrix.rc")));
 
     bool has(const QString &pattern) const
     {
@@ -617,10 +617,12 @@ TEST(ResourceCompiler, CompilesTheScript)
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     const QString res = out.filePath(QStringLiteral("ombrix.res"));
-    args << QStringLiteral("ombrix.rc") << QStringLiteral("-O") << QStringLiteral("coff")
-         << QStringLiteral("-o") << res;
+    // The script is made in the build tree; the icon it names stays in art/.
+    args << QStringLiteral("--include-dir=") + artDir()
+         << QStringLiteral(OMBRIX_BINARY_DIR "/art/ombrix.rc") << QStringLiteral("-O")
+         << QStringLiteral("coff") << QStringLiteral("-o") << res;
     QProcess process;
-    process.setWorkingDirectory(artDir());
+    process.setWorkingDirectory(out.path());
     process.start(windres, args);
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);

@@ -1,6 +1,6 @@
 # Builds the .deb into a scratch folder, checks its control fields and contents, unpacks
-# it and starts the unpacked game. Needs BUILD_DIR, WORK_DIR and VERSION. Nothing is
-# installed on the machine.
+# it, starts the unpacked game and has lintian judge it. Needs BUILD_DIR, WORK_DIR, VERSION
+# and APP_ID. Nothing is installed on the machine.
 include(${CMAKE_CURRENT_LIST_DIR}/PackagingChecks.cmake)
 
 # The cpack that belongs to this cmake.
@@ -11,6 +11,7 @@ if(NOT cpack)
 endif()
 require_program(dpkg_deb dpkg-deb dpkg)
 require_program(dpkg_shlibdeps dpkg-shlibdeps dpkg-dev)
+require_program(lintian lintian lintian)
 
 file(REMOVE_RECURSE "${WORK_DIR}")
 execute_process(
@@ -44,6 +45,9 @@ check_field(Maintainer "^The Ombrix developers <dev@ombrix\\.example\\.org>$")
 # Computed from the game's shared libraries, so the Qt 6 widgets library must be there.
 check_field(Depends "(^|, )libqt6widgets6( \\(>= [^)]+\\))?(,|$)")
 check_field(Depends "(^|, )libc6( |,|$)")
+# The display layer: the X11 platform plugin and the others.
+check_field(Depends "(^|, )libqt6gui6( |,|$)")
+check_field(Depends "(^|, )qt6-qpa-plugins( |,|$)")
 check_field(Depends "(^|, )fonts-liberation(,|$)")
 check_field(Depends "(^|, )fonts-dejavu-core(,|$)")
 
@@ -55,7 +59,7 @@ endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(listed)
 foreach(line ${lines})
-    # Regular files only: "-rwxr-xr-x root/root  168320 2026-01-01 00:00 ./usr/bin/ombrix"
+    # Regular files only: "-rwxr-xr-x root/root  168320 2026-01-01 00:00 ./usr/games/ombrix"
     if(line MATCHES "^-[^ ]* .* \\./(.*)$")
         list(APPEND listed "${CMAKE_MATCH_1}")
     elseif(NOT line MATCHES "^d" AND NOT line STREQUAL "")
@@ -63,8 +67,8 @@ foreach(line ${lines})
     endif()
 endforeach()
 check_file_list("${package}" "${listed}")
-if(NOT listing MATCHES "\n-rwxr-xr-x [^\n]* \\./usr/bin/${COMMAND_NAME}\n")
-    fail("usr/bin/${COMMAND_NAME} is not executable in the package:\n${listing}")
+if(NOT listing MATCHES "\n-rwxr-xr-x [^\n]* \\./usr/games/${COMMAND_NAME}\n")
+    fail("usr/games/${COMMAND_NAME} is not executable in the package:\n${listing}")
 endif()
 
 set(root "${WORK_DIR}/root")
@@ -74,5 +78,13 @@ if(NOT result EQUAL 0)
     fail("dpkg-deb --extract failed (exit ${result}):\n${said}")
 endif()
 check_install_tree("${root}" "${VERSION}")
-check_starts("${root}/usr/bin/${COMMAND_NAME}")
+check_starts("${root}/usr/games/${COMMAND_NAME}")
+
+# Every error and warning fails; infos (I:) and pedantic notes (P:) are left to read.
+execute_process(COMMAND ${lintian} -EvIL +pedantic --tag-display-limit 0 ${package}
+    RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(NOT result MATCHES "^[0-9]+$" OR said MATCHES "(^|\n)[EW]: ")
+    fail("lintian found errors or warnings in ${package} (exit ${result}):\n${said}")
+endif()
+message(STATUS "lintian:\n${said}")
 file(REMOVE_RECURSE "${WORK_DIR}")

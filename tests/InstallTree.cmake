@@ -12,5 +12,5 @@ if(NOT result EQUAL 0)
 endif()
 
 check_install_tree("${WORK_DIR}" "${VERSION}")
-check_starts("${WORK_DIR}/usr/bin/${COMMAND_NAME}")
+check_starts("${WORK_DIR}/usr/games/${COMMAND_NAME}")
 file(REMOVE_RECURSE "${WORK_DIR}")

@@ -1,15 +1,16 @@
 # Checks shared by the install-tree and Debian package tests. Every check stops the test
-# with a message naming what is missing or wrong.
+# with a message naming what is missing or wrong. The including script is given APP_ID.
 
-set(APP_ID org.example.Ombrix)
 set(COMMAND_NAME ombrix)
 set(ICON_SIZES 16 32 48 128)
 
 # Every file the game installs under the /usr prefix, and nothing else.
 set(EXPECTED_FILES
-    usr/bin/${COMMAND_NAME}
+    usr/games/${COMMAND_NAME}
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml
+    usr/share/man/man6/${COMMAND_NAME}.6.gz
+    usr/share/doc/ombrix/changelog.gz
     usr/share/doc/ombrix/copyright)
 foreach(size ${ICON_SIZES})
     list(APPEND EXPECTED_FILES usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -85,9 +86,9 @@ function(check_install_tree root version)
     file(GLOB_RECURSE found RELATIVE "${root}" LIST_DIRECTORIES false "${root}/*")
     check_file_list("${root}" "${found}")
 
-    find_program(game ${COMMAND_NAME} PATHS "${root}/usr/bin" NO_DEFAULT_PATH NO_CACHE)
+    find_program(game ${COMMAND_NAME} PATHS "${root}/usr/games" NO_DEFAULT_PATH NO_CACHE)
     if(NOT game)
-        fail("${root}/usr/bin/${COMMAND_NAME} is not an executable file")
+        fail("${root}/usr/games/${COMMAND_NAME} is not an executable file")
     endif()
 
     foreach(size ${ICON_SIZES})
@@ -155,8 +156,7 @@ function(check_install_tree root version)
     # Desktops match running windows to the entry by this name, which the game sets itself.
     file(READ "${game}" binary_hex HEX)
     string(HEX "${APP_ID}" id_hex)
-    string(REGEX REPLACE "(..)" "\\100" id_utf16_hex "${id_hex}")
-    string(FIND "${binary_hex}" "${id_utf16_hex}" at)
+    string(FIND "${binary_hex}" "${id_hex}00" at)
     if(at EQUAL -1)
         fail("${game} does not name ${APP_ID} as its desktop file")
     endif()

@@ -121,6 +121,10 @@ void MainForm::buildWindow()
     setWindowIcon(icon);
 
     setObjectName(QStringLiteral("MainForm"));
+    setAccessibleDescription(
+        QStringLiteral("Keys 1 to 5 place the first to fifth card of your hand, the Two to the "
+                       "Ace. Tab moves between the buttons; Space or Enter presses the one "
+                       "with the focus."));
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
                                      QPixmap(QString::fromLatin1(form.picture)), this);
     surface->setObjectName(QStringLiteral("Table"));

@@ -11,6 +11,7 @@
 
 class Binding;
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QMenu;
 
@@ -71,6 +72,9 @@ public:
     // Points every member above at the control of its name. Open to the tests so that they
     // can hold the members against a doctored description.
     void bindMembers(Binding &binding);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();

@@ -3,6 +3,8 @@
 #include "runtime/MessageBox.h"
 #include "runtime/Twips.h"
 
+#include "Version.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 
@@ -44,9 +46,10 @@ void MainForm::Rules_Click()
 
 void MainForm::MenuAbout_Click()
 {
-    rt::messageBox(this, QStringLiteral("Ombrix version 1.00\n"
+    rt::messageBox(this, QStringLiteral("Ombrix version %1\n"
                                         "A card game for two players at one screen.\n\n"
-                                        "Written by the Ombrix developers."));
+                                        "Written by the Ombrix developers.")
+                             .arg(QLatin1String(ombrix::shownVersion)));
 }
 
 // Ends the program at once: nothing is asked and nothing is kept.
