@@ -8,7 +8,7 @@ export QT_QPA_PLATFORM=offscreen
 
 install_missing
 
-configure_and_build "$build" -DOMBRIX_BUILD_TESTS=ON
+configure_and_build "$build" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_BUILD_TOOLS=ON
 step "Running the test suite"
 ctest --test-dir "$build" --output-on-failure --parallel 2
 
