@@ -3,7 +3,7 @@
 
 set(APP_ID org.example.Ombrix)
 set(COMMAND_NAME ombrix)
-set(ICON_SIZES 16 32 48 128)
+set(ICON_SIZES 16 32 48 128 256)
 
 # Every file the game installs under the /usr prefix, and nothing else.
 set(EXPECTED_FILES
