@@ -1,5 +1,6 @@
 #include "window/MainForm.h"
 
+#include "runtime/Density.h"
 #include "runtime/Dispatcher.h"
 #include "runtime/Twips.h"
 #include "window/FormDescription.h"
@@ -87,7 +88,7 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
         image->setGeometry(pixelRect(d));
         image->setStretch(d.stretch);
         if (d.picture)
-            image->setPicture(rt::Picture(QPixmap(QString::fromLatin1(d.picture)),
+            image->setPicture(rt::Picture(rt::loadPicture(QString::fromLatin1(d.picture)),
                                           QString::fromUtf8(d.spokenPicture)));
         if (d.spokenAs)
             image->setSpokenAs(QString::fromUtf8(d.spokenAs));
@@ -143,7 +144,7 @@ void MainForm::buildWindow()
 
     setObjectName(QStringLiteral("MainForm"));
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
-                                     QPixmap(QString::fromLatin1(form.picture)), this);
+                                     rt::loadPicture(QString::fromLatin1(form.picture)), this);
     surface->setObjectName(QStringLiteral("Table"));
     surface->setFixedSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
     setCentralWidget(surface);
