@@ -5,6 +5,7 @@
 #include "runtime/Twips.h"
 #include "window/FormDescription.h"
 #include "window/TableSurface.h"
+#include "window/WindowIcon.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -137,10 +138,7 @@ void MainForm::buildWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/art/icon-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
 
     setObjectName(QStringLiteral("MainForm"));
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
