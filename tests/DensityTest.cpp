@@ -1,10 +1,14 @@
 // What the window shows on dense screens. ctest runs these under QT_SCALE_FACTOR: the
-// Twice suite at 2, the Fractional suite at 1.25 and at 1.5.
+// Twice suite at 2, the Fractional suite at 1.25 and at 1.5; the ScreenChange suite on two
+// screens of different density (TwoScreens.json).
 
 #include "GameTable.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -131,6 +135,27 @@ TEST_F(Fractional, TheFeltIsTheDenserTableScaledDownSmoothly)
     const QImage expected = smoothlyScaled("table@2x.bmp", QSize(490, 325), ratio);
     const QRect heart(QPoint(8, 12) * ratio, QPoint(82, 91) * ratio);
     EXPECT_EQ(differingPixels(felt.copy(heart), expected.copy(heart)), 0);
+}
+
+TEST(ScreenChange, AWindowMovedToADenserScreenFitsItsPicturesAgain)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2) << "run on the offscreen platform with TwoScreens.json";
+    QScreen *plain = screens[0]->devicePixelRatio() == 1.0 ? screens[0] : screens[1];
+    QScreen *dense = plain == screens[0] ? screens[1] : screens[0];
+    ASSERT_EQ(dense->devicePixelRatio(), 2.0);
+
+    MainForm form;
+    form.show();
+    form.windowHandle()->setScreen(plain);
+    ASSERT_EQ(form.PCard(0)->grab().toImage().size(), QSize(35, 48));
+    form.windowHandle()->setScreen(dense);
+    ASSERT_EQ(form.devicePixelRatioF(), 2.0);
+    EXPECT_EQ(differingPixels(rgb(form.PCard(0)->grab().toImage()), denser("hearts-2@2x.png")), 0);
+    const QRect heart(QPoint(8, 12) * 2, QPoint(82, 91) * 2 + QPoint(1, 1));
+    EXPECT_EQ(differingPixels(rgb(form.centralWidget()->grab().toImage()).copy(heart),
+                              denser("table@2x.bmp").copy(heart)),
+              0);
 }
 
 } // namespace
