@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 install_missing "${game_packages[@]}" "${test_packages[@]}"
 
 tested="$root/build"
-configure "$tested" -DOMBRIX_BUILD_TESTS=ON
+configure "$tested" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_BUILD_TOOLS=ON
 build "$tested"
 step "Running the test suite"
 ctest --test-dir "$tested" --output-on-failure --parallel 2

@@ -1,10 +1,12 @@
 #include "runtime/Image.h"
 
+#include "runtime/Density.h"
 #include "runtime/ImageAccessible.h"
 
 #include <QApplication>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace rt
 {
@@ -19,9 +21,9 @@ Image::Image(QWidget *parent) : QLabel(parent)
 void Image::setPicture(const Picture &picture)
 {
     m_picture = picture;
-    setPixmap(picture.pixmap());
     if (!m_stretch && !picture.pixmap().isNull())
         resize(picture.pixmap().deviceIndependentSize().toSize());
+    fit();
     updateAccessibleName();
 }
 
@@ -38,10 +40,47 @@ void Image::updateAccessibleName()
 
 void Image::setStretch(bool stretch)
 {
+    if (stretch == m_stretch)
+        return;
     m_stretch = stretch;
-    setScaledContents(stretch);
     if (!stretch && !m_picture.pixmap().isNull())
         resize(m_picture.pixmap().deviceIndependentSize().toSize());
+    fit();
+}
+
+void Image::fit()
+{
+    const QPixmap &source = m_picture.pixmap();
+    const QPixmap shown = rt::fitted(
+        source, m_stretch ? size() : source.deviceIndependentSize().toSize(), devicePixelRatioF());
+    if (shown.cacheKey() == m_shown.cacheKey())
+        return;
+    m_shown = shown;
+    update();
+}
+
+// Qt 6.4 tells a widget that its window went to another screen, which may have another
+// density, only through this event.
+bool Image::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        fit();
+    return QLabel::event(event);
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_shown.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_shown);
+}
+
+void Image::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_stretch)
+        fit();
 }
 
 bool Image::takesPress() const

@@ -9,6 +9,8 @@ namespace rt
 
 // A borderless picture box. Without Stretch the box takes its picture's natural size;
 // with Stretch the picture is scaled into the box. A hidden image takes no clicks.
+// The picture is fitted to the box and the screen's density once, when it is assigned, the
+// box resized or the screen changed, so that painting copies pixels one to one.
 // Its accessible name is its spoken pattern with the picture's words in place of %1.
 class Image : public QLabel
 {
@@ -34,14 +36,19 @@ Q_SIGNALS:
     void click();
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void updateAccessibleName();
+    void fit();
 
     Picture m_picture;
+    QPixmap m_shown;
     QString m_spokenAs = QStringLiteral("%1");
     bool m_stretch = false;
     bool m_pressed = false;

@@ -68,6 +68,20 @@ QRect boundsOf(const QImage &image, const QRect &area, const std::function<bool(
     return box;
 }
 
+// Every picture comes at 1x and, under Qt's "@2x" name, at twice the pixel density; a
+// region given in 1x pixels covers the same part of the picture at either.
+constexpr std::array<int, 2> scales = {1, 2};
+
+QString atScale(const QString &base, const char *suffix, int scale)
+{
+    return base + (scale == 2 ? QStringLiteral("@2x") : QString()) + QString::fromLatin1(suffix);
+}
+
+QRect scaled(const QRect &r, int scale)
+{
+    return QRect(r.topLeft() * scale, r.size() * scale);
+}
+
 double distance(QRgb a, QRgb b)
 {
     return std::hypot(qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b));
@@ -77,9 +91,10 @@ double distance(QRgb a, QRgb b)
 
 struct PictureFile {
     const char *name;
-    QSize size;
+    QSize size; // at 1x
     bool alpha;
     const char *suffix = ".png";
+    int scale = 1;
 };
 
 std::vector<PictureFile> allPictures()
@@ -95,12 +110,18 @@ std::vector<PictureFile> allPictures()
     list.push_back({"icon-32", QSize(32, 32), true});
     list.push_back({"icon-48", QSize(48, 48), true});
     list.push_back({"icon-128", QSize(128, 128), true});
+    const std::size_t oneX = list.size();
+    for (std::size_t i = 0; i < oneX; ++i) {
+        PictureFile denser = list[i];
+        denser.scale = 2;
+        list.push_back(denser);
+    }
     return list;
 }
 
 void PrintTo(const PictureFile &p, std::ostream *os)
 {
-    *os << p.name;
+    *os << atScale(QString::fromLatin1(p.name), p.suffix, p.scale).toStdString();
 }
 
 class PictureFileTest : public ::testing::TestWithParam<PictureFile>
@@ -110,12 +131,12 @@ class PictureFileTest : public ::testing::TestWithParam<PictureFile>
 TEST_P(PictureFileTest, HasItsSizeAndChannelsOnDiskAndInResources)
 {
     const PictureFile &p = GetParam();
-    const QString name = QString::fromLatin1(p.name) + QString::fromLatin1(p.suffix);
+    const QString name = atScale(QString::fromLatin1(p.name), p.suffix, p.scale);
     const QImage disk = fromDisk(name);
     const QImage compiled(QStringLiteral(":/art/") + name);
     ASSERT_FALSE(compiled.isNull()) << name.toStdString() << " is not compiled in";
-    EXPECT_EQ(disk.size(), p.size);
-    EXPECT_EQ(compiled.size(), p.size);
+    EXPECT_EQ(disk.size(), p.size * p.scale);
+    EXPECT_EQ(compiled.size(), p.size * p.scale);
     EXPECT_EQ(disk.hasAlphaChannel(), p.alpha);
     EXPECT_TRUE(disk.convertToFormat(QImage::Format_ARGB32) ==
                 compiled.convertToFormat(QImage::Format_ARGB32))
@@ -126,24 +147,30 @@ INSTANTIATE_TEST_SUITE_P(Art, PictureFileTest, ::testing::ValuesIn(allPictures()
                          [](const auto &info) {
                              std::string s = info.param.name;
                              std::replace(s.begin(), s.end(), '-', '_');
-                             return s;
+                             return s + (info.param.scale == 2 ? "_2x" : "");
                          });
 
 // ---------------------------------------------------------------- card outline
 
-void expectCardOutline(const QImage &card)
+// The outline is `scale` pixels thick; each corner a scale x scale block of table green.
+void expectCardOutline(const QImage &card, int scale)
 {
     const int r = card.width() - 1;
     const int b = card.height() - 1;
-    for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
-        EXPECT_EQ(card.pixel(corner), green) << "corner " << corner.x() << "," << corner.y();
-    for (int x = 1; x < r; ++x) {
-        EXPECT_EQ(card.pixel(x, 0), black) << "top edge at " << x;
-        EXPECT_EQ(card.pixel(x, b), black) << "bottom edge at " << x;
-    }
-    for (int y = 1; y < b; ++y) {
-        EXPECT_EQ(card.pixel(0, y), black) << "left edge at " << y;
-        EXPECT_EQ(card.pixel(r, y), black) << "right edge at " << y;
+    for (int d = 0; d < scale; ++d) {
+        for (int e = 0; e < scale; ++e)
+            for (const QPoint corner :
+                 {QPoint(d, e), QPoint(r - d, e), QPoint(d, b - e), QPoint(r - d, b - e)})
+                EXPECT_EQ(card.pixel(corner), green)
+                    << "corner " << corner.x() << "," << corner.y();
+        for (int x = scale; x <= r - scale; ++x) {
+            EXPECT_EQ(card.pixel(x, d), black) << "top edge at " << x;
+            EXPECT_EQ(card.pixel(x, b - d), black) << "bottom edge at " << x;
+        }
+        for (int y = scale; y <= b - scale; ++y) {
+            EXPECT_EQ(card.pixel(d, y), black) << "left edge at " << y;
+            EXPECT_EQ(card.pixel(r - d, y), black) << "right edge at " << y;
+        }
     }
 }
 
@@ -156,32 +183,39 @@ const QRect faceInside(QPoint(1, 1), QPoint(33, 46));
 
 const std::array<const char *, 5> rankNames = {"2", "j", "q", "k", "a"};
 
-QString faceName(bool hearts, int rank)
+QString faceName(bool hearts, int rank, int scale = 1)
 {
-    return QStringLiteral("%1-%2.png")
-        .arg(hearts ? QStringLiteral("hearts") : QStringLiteral("spades"),
-             QString::fromLatin1(rankNames[rank]));
+    return atScale(
+        QStringLiteral("%1-%2").arg(hearts ? QStringLiteral("hearts") : QStringLiteral("spades"),
+                                    QString::fromLatin1(rankNames[rank])),
+        ".png", scale);
 }
 
 struct Face {
     bool hearts;
     int rank;
+    int scale;
 };
 
 void PrintTo(const Face &f, std::ostream *os)
 {
-    *os << faceName(f.hearts, f.rank).toStdString();
+    *os << faceName(f.hearts, f.rank, f.scale).toStdString();
 }
 
 class FaceTest : public ::testing::TestWithParam<Face>
 {
 protected:
-    QImage face = fromDisk(faceName(GetParam().hearts, GetParam().rank));
+    int s = GetParam().scale;
+    QImage face = fromDisk(faceName(GetParam().hearts, GetParam().rank, s));
+    QRect topRank = scaled(::topRank, s);
+    QRect bottomRank = scaled(::bottomRank, s);
+    QRect middle = scaled(::middle, s);
+    QRect faceInside = scaled(::faceInside, s);
 };
 
 TEST_P(FaceTest, IsAWhiteCardWithRoundedBlackOutline)
 {
-    expectCardOutline(face);
+    expectCardOutline(face, s);
     // Only white, black and the heart's red, and nothing outside the three boxes.
     for (int y = faceInside.top(); y <= faceInside.bottom(); ++y)
         for (int x = faceInside.left(); x <= faceInside.right(); ++x) {
@@ -200,16 +234,16 @@ TEST_P(FaceTest, RankIsABoldGlyphTurnedHalfwayForTheBottomCorner)
     const auto ink = [](QRgb c) { return c == black; };
     const QRect glyph = boundsOf(face, topRank, ink);
     ASSERT_FALSE(glyph.isEmpty());
-    EXPECT_GE(glyph.height(), 9);
-    EXPECT_LE(glyph.height(), 11);
-    EXPECT_GE(glyph.width(), 6);
+    EXPECT_GE(glyph.height(), 9 * s);
+    EXPECT_LE(glyph.height(), 11 * s);
+    EXPECT_GE(glyph.width(), 6 * s);
     // Bold: a thin one-pixel font would leave far fewer inked pixels.
-    EXPECT_GE(countIn(face, topRank, ink), 28);
+    EXPECT_GE(countIn(face, topRank, ink), 28 * s * s);
     for (int y = topRank.top(); y <= topRank.bottom(); ++y)
         for (int x = topRank.left(); x <= topRank.right(); ++x)
             EXPECT_EQ(face.pixel(x, y), face.pixel(face.width() - 1 - x, face.height() - 1 - y))
                 << "top glyph " << x << "," << y;
-    EXPECT_TRUE(bottomRank.contains(boundsOf(face, bottomRank.adjusted(0, 0, 0, 1), ink)));
+    EXPECT_TRUE(bottomRank.contains(boundsOf(face, bottomRank.adjusted(0, 0, 0, s), ink)));
 }
 
 TEST_P(FaceTest, MiddleHoldsTheSuitSymbol)
@@ -218,11 +252,11 @@ TEST_P(FaceTest, MiddleHoldsTheSuitSymbol)
     const QRect all(QPoint(0, 0), QPoint(face.width() - 1, face.height() - 1));
     const QRect symbol = boundsOf(face, middle, [](QRgb c) { return c != white; });
     ASSERT_FALSE(symbol.isEmpty());
-    EXPECT_GE(symbol.width(), 9);
-    EXPECT_GE(symbol.height(), 9);
+    EXPECT_GE(symbol.width(), 9 * s);
+    EXPECT_GE(symbol.height(), 9 * s);
     if (GetParam().hearts) {
         const int reds = countIn(face, middle, red);
-        EXPECT_GE(reds, 35);
+        EXPECT_GE(reds, 35 * s * s);
         EXPECT_EQ(countIn(face, all, red), reds) << "red outside the middle box";
         // Outlined: the red never touches the white card directly.
         for (int y = middle.top(); y <= middle.bottom(); ++y)
@@ -241,24 +275,39 @@ TEST_P(FaceTest, MiddleHoldsTheSuitSymbol)
     }
 }
 
-std::vector<Face> allFaces()
+std::vector<Face> allFaces(int scale)
 {
     std::vector<Face> list;
     for (const bool hearts : {true, false})
         for (int rank = 0; rank < 5; ++rank)
-            list.push_back({hearts, rank});
+            list.push_back({hearts, rank, scale});
+    return list;
+}
+
+std::vector<Face> allFaces()
+{
+    std::vector<Face> list = allFaces(1);
+    for (const Face &f : allFaces(2))
+        list.push_back(f);
     return list;
 }
 
 INSTANTIATE_TEST_SUITE_P(Art, FaceTest, ::testing::ValuesIn(allFaces()), [](const auto &info) {
-    return std::string(info.param.hearts ? "hearts_" : "spades_") + rankNames[info.param.rank];
+    return std::string(info.param.hearts ? "hearts_" : "spades_") + rankNames[info.param.rank] +
+           (info.param.scale == 2 ? "_2x" : "");
 });
 
-TEST(FaceSet, AreAllDifferentAndSuitsDifferOnlyInTheMiddle)
+class FaceSet : public ::testing::TestWithParam<int>
 {
+};
+
+TEST_P(FaceSet, AreAllDifferentAndSuitsDifferOnlyInTheMiddle)
+{
+    const int s = GetParam();
+    const QRect middle = scaled(::middle, s);
     std::vector<QImage> faces;
-    for (const Face &f : allFaces())
-        faces.push_back(fromDisk(faceName(f.hearts, f.rank)));
+    for (const Face &f : allFaces(s))
+        faces.push_back(fromDisk(faceName(f.hearts, f.rank, s)));
     for (std::size_t i = 0; i < faces.size(); ++i)
         for (std::size_t j = i + 1; j < faces.size(); ++j)
             EXPECT_FALSE(faces[i] == faces[j]) << "faces " << i << " and " << j << " are identical";
@@ -274,12 +323,16 @@ TEST(FaceSet, AreAllDifferentAndSuitsDifferOnlyInTheMiddle)
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Art, FaceSet, ::testing::ValuesIn(scales),
+                         [](const auto &info) { return std::to_string(info.param) + "x"; });
+
 // ---------------------------------------------------------------- backs
 
 struct Back {
     const char *name;
     QRgb dark;
     QRgb pale;
+    int scale = 1;
 };
 
 // Distance from the deck's colour ramp: dark ink to pale tint, then on to white.
@@ -301,22 +354,24 @@ double offRamp(QRgb c, const Back &back)
 
 void PrintTo(const Back &b, std::ostream *os)
 {
-    *os << b.name;
+    *os << atScale(QString::fromLatin1(b.name), ".png", b.scale).toStdString();
 }
 
 class BackTest : public ::testing::TestWithParam<Back>
 {
 protected:
-    QImage back = fromDisk(QString::fromLatin1(GetParam().name) + QStringLiteral(".png"));
+    int s = GetParam().scale;
+    QImage back = fromDisk(atScale(QString::fromLatin1(GetParam().name), ".png", s));
 };
 
 TEST_P(BackTest, HasCardProportionsOutlineAndWhiteMargin)
 {
     EXPECT_EQ(back.width() * 62, back.height() * 45);
-    expectCardOutline(back);
-    for (int y = 1; y < back.height() - 1; ++y)
-        for (int x = 1; x < back.width() - 1; ++x)
-            if (x <= 2 || y <= 2 || x >= back.width() - 3 || y >= back.height() - 3) {
+    EXPECT_EQ(back.size(), QSize(45, 62) * s);
+    expectCardOutline(back, s);
+    for (int y = s; y < back.height() - s; ++y)
+        for (int x = s; x < back.width() - s; ++x)
+            if (x < 3 * s || y < 3 * s || x >= back.width() - 3 * s || y >= back.height() - 3 * s) {
                 EXPECT_EQ(back.pixel(x, y), white) << "margin at " << x << "," << y;
             }
 }
@@ -335,13 +390,16 @@ TEST_P(BackTest, IsMirroredBothWays)
 TEST_P(BackTest, UsesOnlyItsDecksColoursWithRealDetail)
 {
     const Back &p = GetParam();
-    const QRect design(QPoint(3, 3), QPoint(back.width() - 4, back.height() - 4));
+    const QRect design(QPoint(3 * s, 3 * s),
+                       QPoint(back.width() - 1 - 3 * s, back.height() - 1 - 3 * s));
     for (int y = design.top(); y <= design.bottom(); ++y)
         for (int x = design.left(); x <= design.right(); ++x)
             EXPECT_LE(offRamp(back.pixel(x, y), p), 6.0) << "off-palette at " << x << "," << y;
-    EXPECT_GT(countIn(back, design, [&p](QRgb c) { return distance(c, p.dark) < 20; }), 100);
-    EXPECT_GT(countIn(back, design, [&p](QRgb c) { return distance(c, p.pale) < 40; }), 40);
-    EXPECT_GT(countIn(back, design, [](QRgb c) { return c == white; }), 10) << "no highlights";
+    EXPECT_GT(countIn(back, design, [&p](QRgb c) { return distance(c, p.dark) < 20; }),
+              100 * s * s);
+    EXPECT_GT(countIn(back, design, [&p](QRgb c) { return distance(c, p.pale) < 40; }), 40 * s * s);
+    EXPECT_GT(countIn(back, design, [](QRgb c) { return c == white; }), 10 * s * s)
+        << "no highlights";
     std::vector<QRgb> colours;
     for (int y = design.top(); y <= design.bottom(); ++y)
         for (int x = design.left(); x <= design.right(); ++x)
@@ -350,11 +408,19 @@ TEST_P(BackTest, UsesOnlyItsDecksColoursWithRealDetail)
     EXPECT_GE(std::unique(colours.begin(), colours.end()) - colours.begin(), 12) << "too plain";
 }
 
-INSTANTIATE_TEST_SUITE_P(Art, BackTest,
-                         ::testing::Values(Back{"back-red", qRgb(171, 22, 24), qRgb(255, 170, 176)},
-                                           Back{"back-blue", qRgb(30, 27, 48),
-                                                qRgb(175, 172, 193)}),
-                         [](const auto &info) { return std::string(info.param.name).substr(5); });
+std::vector<Back> allBacks()
+{
+    std::vector<Back> list;
+    for (const int scale : scales) {
+        list.push_back({"back-red", qRgb(171, 22, 24), qRgb(255, 170, 176), scale});
+        list.push_back({"back-blue", qRgb(30, 27, 48), qRgb(175, 172, 193), scale});
+    }
+    return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(Art, BackTest, ::testing::ValuesIn(allBacks()), [](const auto &info) {
+    return std::string(info.param.name).substr(5) + (info.param.scale == 2 ? "_2x" : "");
+});
 
 // ---------------------------------------------------------------- table
 
@@ -371,26 +437,27 @@ const std::array<Corner, 4> corners = {{
     {"diamond", QRect(QPoint(418, 241), QPoint(480, 317)), true},
 }};
 
-class TablePicture : public ::testing::Test
+class TablePicture : public ::testing::TestWithParam<int>
 {
 protected:
-    QImage table = fromDisk(QStringLiteral("table.bmp"));
+    int s = GetParam();
+    QImage table = fromDisk(atScale(QStringLiteral("table"), ".bmp", s));
 };
 
-TEST_F(TablePicture, IsPlainFeltOutsideTheFourCorners)
+TEST_P(TablePicture, IsPlainFeltOutsideTheFourCorners)
 {
     int stray = 0;
     for (int y = 0; y < table.height(); ++y)
         for (int x = 0; x < table.width(); ++x) {
-            const bool boxed = std::any_of(corners.begin(), corners.end(), [x, y](const Corner &c) {
-                return c.box.contains(x, y);
+            const bool boxed = std::any_of(corners.begin(), corners.end(), [&](const Corner &c) {
+                return scaled(c.box, s).contains(x, y);
             });
             stray += (!boxed && table.pixel(x, y) != green) ? 1 : 0;
         }
     EXPECT_EQ(stray, 0);
 }
 
-TEST_F(TablePicture, LeavesTheControlsOnPlainFelt)
+TEST_P(TablePicture, LeavesTheControlsOnPlainFelt)
 {
     const std::array<std::pair<const char *, QRect>, 4> controls = {{
         {"welcome panel", QRect(QPoint(96, 46), QPoint(375, 270))},
@@ -399,19 +466,20 @@ TEST_F(TablePicture, LeavesTheControlsOnPlainFelt)
         {"end turn", QRect(QPoint(205, 272), QPoint(279, 303))},
     }};
     for (const auto &[name, area] : controls)
-        EXPECT_EQ(countIn(table, area, [](QRgb c) { return c != green; }), 0) << name;
+        EXPECT_EQ(countIn(table, scaled(area, s), [](QRgb c) { return c != green; }), 0) << name;
 }
 
-TEST_F(TablePicture, EachCornerHoldsAGlossySymbolOfItsColour)
+TEST_P(TablePicture, EachCornerHoldsAGlossySymbolOfItsColour)
 {
     const auto felt = [](QRgb c) { return c != green; };
     for (const Corner &c : corners) {
         SCOPED_TRACE(c.symbol);
-        const QRect grown = c.box.adjusted(-3, -3, 3, 3).intersected(table.rect());
+        const QRect box = scaled(c.box, s);
+        const QRect grown = box.adjusted(-3 * s, -3 * s, 3 * s, 3 * s).intersected(table.rect());
         const QRect symbol = boundsOf(table, grown, felt);
-        EXPECT_TRUE(c.box.contains(symbol)) << "spills out of its box";
-        EXPECT_GE(symbol.height(), 77);
-        EXPECT_LE(symbol.height(), 80);
+        EXPECT_TRUE(box.contains(symbol)) << "spills out of its box";
+        EXPECT_GE(symbol.height(), 77 * s);
+        EXPECT_LE(symbol.height(), 80 * s);
         const int area = countIn(table, symbol, felt);
         if (c.red) {
             EXPECT_GT(
@@ -423,7 +491,7 @@ TEST_F(TablePicture, EachCornerHoldsAGlossySymbolOfItsColour)
             // Pale highlights make it glossy rather than flat.
             EXPECT_GT(
                 countIn(table, symbol, [](QRgb p) { return qRed(p) > 240 && qGreen(p) > 140; }),
-                30);
+                30 * s * s);
         } else {
             EXPECT_GT(countIn(table, symbol, [](QRgb p) { return p == black; }) * 2, area);
             // Grey only (or grey blended into the felt at the edge): no colour cast.
@@ -431,31 +499,44 @@ TEST_F(TablePicture, EachCornerHoldsAGlossySymbolOfItsColour)
                 countIn(table, symbol, [](QRgb p) { return std::abs(qRed(p) - qBlue(p)) > 2; }), 0);
             EXPECT_GT(countIn(table, symbol,
                               [](QRgb p) { return qRed(p) > 110 && qRed(p) == qGreen(p); }),
-                      30);
+                      30 * s * s);
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Art, TablePicture, ::testing::ValuesIn(scales),
+                         [](const auto &info) { return std::to_string(info.param) + "x"; });
 
 // ---------------------------------------------------------------- icon
 
 TEST(IconPng, IsARedEyedLensOnTransparency)
 {
-    for (const int size : {16, 32, 48, 128}) {
-        SCOPED_TRACE(size);
-        const QImage icon = fromDisk(QStringLiteral("icon-%1.png").arg(size))
-                                .convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(icon.size(), QSize(size, size));
-        for (const QPoint p :
-             {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
-            EXPECT_EQ(qAlpha(icon.pixel(p)), 0);
-        const QRgb centre = icon.pixel(size / 2, size / 2);
-        EXPECT_EQ(qAlpha(centre), 255);
-        EXPECT_GT(qRed(centre), 180);
-        EXPECT_GT(qRed(centre), qGreen(centre) + 40);
-        // Glossy black glass between the light and the rim.
-        const QRgb glass = icon.pixel(size * 18 / 100, size / 2);
-        EXPECT_LT(qRed(glass) + qGreen(glass) + qBlue(glass), 150);
-    }
+    for (const int scale : scales)
+        for (const int design : {16, 32, 48, 128}) {
+            const int size = design * scale;
+            SCOPED_TRACE(size);
+            const QImage icon =
+                fromDisk(atScale(QStringLiteral("icon-%1").arg(design), ".png", scale))
+                    .convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(icon.size(), QSize(size, size));
+            for (const QPoint p : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1),
+                                   QPoint(size - 1, size - 1)})
+                EXPECT_EQ(qAlpha(icon.pixel(p)), 0);
+            EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+            // The light is red around its hot core, which large sizes resolve as near white.
+            QRgb reddest = 0;
+            const int reach = std::max(1, size / 10);
+            for (int d = -reach; d <= reach; ++d) {
+                const QRgb c = icon.pixel(size / 2 + d, size / 2);
+                if (qRed(c) - qGreen(c) > qRed(reddest) - qGreen(reddest))
+                    reddest = c;
+            }
+            EXPECT_GT(qRed(reddest), 180);
+            EXPECT_GT(qRed(reddest), qGreen(reddest) + 40);
+            // Glossy black glass between the light and the rim.
+            const QRgb glass = icon.pixel(size * 18 / 100, size / 2);
+            EXPECT_LT(qRed(glass) + qGreen(glass) + qBlue(glass), 150);
+        }
 }
 
 struct IcoExpect {

@@ -2,7 +2,7 @@
 # with a message naming what is missing or wrong. The including script is given APP_ID.
 
 set(COMMAND_NAME ombrix)
-set(ICON_SIZES 16 32 48 128)
+set(ICON_SIZES 16 32 48 128 256)
 
 # Every file the game installs under the /usr prefix, and nothing else.
 set(EXPECTED_FILES

@@ -1,4 +1,5 @@
 #include "runtime/ControlArray.h"
+#include "runtime/Density.h"
 #include "runtime/Dispatcher.h"
 #include "runtime/FixedArray.h"
 #include "runtime/Image.h"
@@ -124,6 +125,34 @@ TEST(Image, StretchDecidesBetweenNaturalSizeAndScaling)
 
     image.setStretch(false);
     EXPECT_EQ(image.size(), QSize(45, 62));
+}
+
+// A picture that already has the pixels a box needs is shown as it is; one that has not is
+// scaled once, and every box of that size and density shares the result.
+TEST(Density, FittingScalesOnlyWhatDoesNotFitAndSharesTheResult)
+{
+    QPixmap back(90, 124);
+    back.fill(Qt::blue);
+    back.setDevicePixelRatio(2.0);
+    EXPECT_EQ(rt::fitted(back, QSize(45, 62), 2.0).cacheKey(), back.cacheKey());
+
+    const struct {
+        QSize points;
+        qreal ratio;
+        QSize pixels;
+    } cases[] = {
+        {QSize(35, 48), 1.0, QSize(35, 48)},
+        {QSize(35, 48), 1.25, QSize(44, 60)},
+        {QSize(35, 48), 1.5, QSize(53, 72)},
+        {QSize(35, 48), 2.0, QSize(70, 96)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.ratio);
+        const QPixmap slot = rt::fitted(back, c.points, c.ratio);
+        EXPECT_EQ(slot.size(), c.pixels);
+        EXPECT_EQ(slot.devicePixelRatio(), c.ratio);
+        EXPECT_EQ(rt::fitted(back, c.points, c.ratio).cacheKey(), slot.cacheKey());
+    }
 }
 
 TEST(Dispatcher, AnErrorEndsTheHandlerKeepsEarlierChangesAndIsReported)

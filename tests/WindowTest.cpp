@@ -181,7 +181,40 @@ TEST_F(Window, IsAFixedWindowWithTheFileMenu)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(form->windowIcon().isNull());
-    EXPECT_TRUE(form->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+// Every size the game has, each the very image drawn for it; a density of 2 takes the
+// small designs drawn at twice the density, and sizes between are scaled from the next
+// larger image.
+TEST_F(Window, ItsIconCarriesEverySizeTheGameHas)
+{
+    const QIcon icon = form->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48),
+                                                   QSize(128, 128), QSize(256, 256)}));
+    const struct {
+        int points;
+        qreal ratio;
+        const char *file;
+    } cases[] = {
+        {16, 1, "icon-16.png"},    {32, 1, "icon-32.png"},      {48, 1, "icon-48.png"},
+        {128, 1, "icon-128.png"},  {256, 1, "icon-128@2x.png"}, {16, 2, "icon-16@2x.png"},
+        {32, 2, "icon-32@2x.png"}, {48, 2, "icon-48@2x.png"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        // Through a pixmap, as the icon's images go, premultiplied alike.
+        const QImage want =
+            QPixmap(QStringLiteral(":/art/") + QString::fromLatin1(c.file)).toImage();
+        const QImage got = icon.pixmap(QSize(c.points, c.points), c.ratio).toImage();
+        EXPECT_EQ(differingPixels(got.convertToFormat(QImage::Format_ARGB32),
+                                  want.convertToFormat(QImage::Format_ARGB32)),
+                  0);
+    }
+    EXPECT_EQ(icon.pixmap(QSize(64, 64)).size(), QSize(64, 64));
+}
+
+TEST_F(Window, HasTheFileMenu)
+{
 
     const QList<QAction *> headings = form->menuBar()->actions();
     ASSERT_EQ(headings.size(), 1);

@@ -1,10 +1,12 @@
 #include "window/MainForm.h"
 
+#include "runtime/Density.h"
 #include "runtime/Dispatcher.h"
 #include "runtime/Twips.h"
 #include "window/Binding.h"
 #include "window/FormDescription.h"
 #include "window/TableSurface.h"
+#include "window/WindowIcon.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -82,7 +84,7 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
         image->setGeometry(pixelRect(d));
         image->setStretch(d.stretch);
         if (d.picture)
-            image->setPicture(rt::Picture(QPixmap(QString::fromLatin1(d.picture)),
+            image->setPicture(rt::Picture(rt::loadPicture(QString::fromLatin1(d.picture)),
                                           QString::fromUtf8(d.spokenPicture)));
         if (d.spokenAs)
             image->setSpokenAs(QString::fromUtf8(d.spokenAs));
@@ -115,10 +117,7 @@ void MainForm::buildWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/art/icon-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
 
     setObjectName(QStringLiteral("MainForm"));
     setAccessibleDescription(
@@ -126,7 +125,7 @@ void MainForm::buildWindow()
                        "Ace. Tab moves between the buttons; Space or Enter presses the one "
                        "with the focus."));
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
-                                     QPixmap(QString::fromLatin1(form.picture)), this);
+                                     rt::loadPicture(QString::fromLatin1(form.picture)), this);
     surface->setObjectName(QStringLiteral("Table"));
     surface->setFixedSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
     setCentralWidget(surface);

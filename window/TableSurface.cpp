@@ -1,5 +1,8 @@
 #include "window/TableSurface.h"
 
+#include "runtime/Density.h"
+
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -7,11 +10,33 @@ TableSurface::TableSurface(const QColor &backColor, const QPixmap &picture, QWid
     : QWidget(parent), m_backColor(backColor), m_picture(picture)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    fit();
+}
+
+void TableSurface::fit()
+{
+    m_shown =
+        rt::fitted(m_picture, m_picture.deviceIndependentSize().toSize(), devicePixelRatioF());
+    update();
+}
+
+// Qt 6.4 tells a widget that its window went to another screen, which may have another
+// density, only through this event.
+bool TableSurface::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        fit();
+    return QWidget::event(event);
 }
 
 void TableSurface::paintEvent(QPaintEvent *event)
 {
+    // Rectangle by rectangle: under the region the controls leave, which is no rectangle,
+    // Qt would blend the picture span by span and start its thread pool to do so.
     QPainter painter(this);
-    painter.fillRect(event->rect(), m_backColor);
-    painter.drawPixmap(0, 0, m_picture);
+    for (const QRect &rect : event->region()) {
+        painter.setClipRect(rect);
+        painter.fillRect(rect, m_backColor);
+        painter.drawPixmap(0, 0, m_shown);
+    }
 }

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // The window's client area: the back colour with the table picture drawn unscaled at the
-// top left, cut off where it is larger than the window.
+// top left, cut off where it is larger than the window. The picture is fitted to the screen's
+// density once, not while painting.
 class TableSurface : public QWidget
 {
     Q_OBJECT
@@ -13,9 +14,13 @@ public:
     TableSurface(const QColor &backColor, const QPixmap &picture, QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fit();
+
     QColor m_backColor;
     QPixmap m_picture;
+    QPixmap m_shown;
 };

@@ -144,30 +144,35 @@ double levelAt(const Spot &s)
 
 } // namespace
 
-QImage drawBack(BackColour colour)
+QImage drawBack(BackColour colour, int scale)
 {
     const Ramp ramp = colour == BackColour::Red ? Ramp{QColor(171, 22, 24), QColor(255, 170, 176)}
                                                 : Ramp{QColor(30, 27, 48), QColor(175, 172, 193)};
-    QImage card = opaqueCanvas(backWidth, backHeight, white);
-    // Draw one quarter and mirror it, so rounding can never break the symmetry.
+    const int width = backWidth * scale;
+    const int height = backHeight * scale;
+    QImage card = opaqueCanvas(width, height, white);
+    // Draw one quarter and mirror it, so rounding can never break the symmetry. Samples are
+    // taken in 1x pixels: the pixel-aligned parts keep their cells, while the curves gain
+    // the finer grid.
     constexpr int samples = 3;
-    for (int y = 1; y <= backHeight / 2 - 1; ++y)
-        for (int x = 1; x <= backWidth / 2; ++x) {
+    for (int y = scale; y <= height / 2 - 1; ++y)
+        for (int x = scale; x <= (width - 1) / 2; ++x) {
             double sum = 0.0;
             for (int sy = 0; sy < samples; ++sy)
                 for (int sx = 0; sx < samples; ++sx) {
-                    const double px = x + (sx + 0.5) / samples;
-                    const double py = y + (sy + 0.5) / samples;
-                    const Spot spot{22 - x, 30 - y, std::abs(px - centreX), std::abs(py - centreY)};
+                    const double px = (x + (sx + 0.5) / samples) / scale;
+                    const double py = (y + (sy + 0.5) / samples) / scale;
+                    const Spot spot{22 - x / scale, 30 - y / scale, std::abs(px - centreX),
+                                    std::abs(py - centreY)};
                     sum += levelAt(spot);
                 }
             const QRgb rgb = colourAt(ramp, sum / (samples * samples));
             card.setPixel(x, y, rgb);
-            card.setPixel(backWidth - 1 - x, y, rgb);
-            card.setPixel(x, backHeight - 1 - y, rgb);
-            card.setPixel(backWidth - 1 - x, backHeight - 1 - y, rgb);
+            card.setPixel(width - 1 - x, y, rgb);
+            card.setPixel(x, height - 1 - y, rgb);
+            card.setPixel(width - 1 - x, height - 1 - y, rgb);
         }
-    drawCardOutline(card);
+    drawCardOutline(card, scale);
     return card;
 }
 

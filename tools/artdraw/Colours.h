@@ -19,22 +19,21 @@ inline QImage opaqueCanvas(int width, int height, QRgb fill)
     return image;
 }
 
-// Black outline with table-green corner pixels, shared by faces and backs.
-inline void drawCardOutline(QImage &card)
+// Black outline with table-green corners, shared by faces and backs. At `scale` times the
+// pixel density the line is `scale` pixels thick and each corner a scale x scale block.
+inline void drawCardOutline(QImage &card, int scale)
 {
-    const int right = card.width() - 1;
-    const int bottom = card.height() - 1;
-    for (int x = 0; x <= right; ++x) {
-        card.setPixel(x, 0, black);
-        card.setPixel(x, bottom, black);
-    }
-    for (int y = 0; y <= bottom; ++y) {
-        card.setPixel(0, y, black);
-        card.setPixel(right, y, black);
-    }
-    for (const QPoint corner :
-         {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-        card.setPixel(corner, tableGreen);
+    const int w = card.width();
+    const int h = card.height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool nearX = x < scale || x >= w - scale;
+            const bool nearY = y < scale || y >= h - scale;
+            if (nearX && nearY)
+                card.setPixel(x, y, tableGreen);
+            else if (nearX || nearY)
+                card.setPixel(x, y, black);
+        }
 }
 
 } // namespace artdraw

@@ -8,11 +8,10 @@
 namespace artdraw
 {
 
-QImage drawIcon(int size)
+QImage drawIcon(int size, int scale)
 {
     // Small sizes are drawn large and scaled down, which keeps the rim and glow even.
-    const int scale = size < 64 ? 8 : 2;
-    const int big = size * scale;
+    const int big = size * (size < 64 ? 8 : 2) * scale;
     QImage canvas(big, big, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter p(&canvas);
@@ -72,7 +71,8 @@ QImage drawIcon(int size)
     p.fillPath(crescent, shine);
     p.end();
 
-    return canvas.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return canvas
+        .scaled(size * scale, size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -155,11 +155,12 @@ QPainterPath placed(const QPainterPath &design, const QRectF &target)
 
 } // namespace
 
-QImage drawTable()
+QImage drawTable(int scale)
 {
-    QImage table = opaqueCanvas(tableWidth, tableHeight, tableGreen);
+    QImage table = opaqueCanvas(tableWidth * scale, tableHeight * scale, tableGreen);
     QPainter painter(&table);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const Finish red{QColor(237, 27, 36), QColor(176, 12, 20), QColor(255, 215, 215)};
     const Finish ink{QColor(0, 0, 0), QColor(0, 0, 0), QColor(200, 200, 200)};

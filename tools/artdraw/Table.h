@@ -26,6 +26,7 @@ inline constexpr std::array<TableCorner, 4> tableCorners = {{
     {TableSymbol::Diamond, QRect(QPoint(418, 241), QPoint(480, 317))},
 }};
 
-QImage drawTable();
+// `scale` is the pixel density; the corner boxes above are in 1x pixels.
+QImage drawTable(int scale);
 
 } // namespace artdraw

@@ -47,15 +47,30 @@ int main(int argc, char **argv)
 
     QList<SheetItem> sheet;
     bool ok = true;
-    for (const Suit suit : {Suit::Hearts, Suit::Spades})
-        for (int rank = 0; rank < rankCount; ++rank)
-            ok &= save(drawFace(suit, rank), dir, faceFileName(suit, rank), sheet);
-    ok &= save(drawBack(BackColour::Red), dir, QStringLiteral("back-red.png"), sheet);
-    ok &= save(drawBack(BackColour::Blue), dir, QStringLiteral("back-blue.png"), sheet);
-    // An uncompressed bitmap: the window paints it first, and it loads fastest as it is.
-    ok &= save(drawTable(), dir, QStringLiteral("table.bmp"), sheet);
-    for (const int size : {16, 32, 48, 128})
-        ok &= save(drawIcon(size), dir, QStringLiteral("icon-%1.png").arg(size), sheet);
+    // The 1x pictures, then each again at twice the density under Qt's "@2x" name. The
+    // contact sheet shows the 1x set, the pixels the game draws at 96 dots per inch.
+    for (const int scale : {1, 2}) {
+        QList<SheetItem> drawn;
+        const auto name = [scale](const QString &base, const char *suffix) {
+            return base + (scale == 2 ? QStringLiteral("@2x") : QString()) +
+                   QString::fromLatin1(suffix);
+        };
+        for (const Suit suit : {Suit::Hearts, Suit::Spades})
+            for (int rank = 0; rank < rankCount; ++rank)
+                ok &= save(drawFace(suit, rank, scale), dir, name(faceBaseName(suit, rank), ".png"),
+                           drawn);
+        ok &= save(drawBack(BackColour::Red, scale), dir, name(QStringLiteral("back-red"), ".png"),
+                   drawn);
+        ok &= save(drawBack(BackColour::Blue, scale), dir,
+                   name(QStringLiteral("back-blue"), ".png"), drawn);
+        // An uncompressed bitmap: the window paints it first, and it loads fastest as it is.
+        ok &= save(drawTable(scale), dir, name(QStringLiteral("table"), ".bmp"), drawn);
+        for (const int size : {16, 32, 48, 128})
+            ok &= save(drawIcon(size, scale), dir,
+                       name(QStringLiteral("icon-%1").arg(size), ".png"), drawn);
+        if (scale == 1)
+            sheet = drawn;
+    }
 
     const QByteArray ico = writeIco({{drawIcon(32), 8},
                                      {drawIcon(16), 8},
