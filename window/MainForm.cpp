@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QLayout>
 #include <QMenuBar>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -105,6 +106,9 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
 
 MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
 {
+    // On dense screens Qt's painting hands long fills to its shared pool. Those threads end
+    // as soon as their fill is done, instead of idling half a minute beside the game.
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
     buildWindow();
     connectEvents();
     rt::dispatch(this, [this] { Form_Load(); });
