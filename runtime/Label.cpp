@@ -2,6 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
+
+#include <cmath>
 
 namespace rt
 {
@@ -35,9 +38,7 @@ void Label::setAutoSize(bool autoSize)
     m_autoSize = autoSize;
     if (m_autoSize) {
         // A box that fits its caption has no need to draw it narrower.
-        QFont natural = font();
-        natural.setStretch(QFont::AnyStretch);
-        setFont(natural);
+        m_squeeze = 1.0;
         fitToCaption();
     } else {
         condenseToFit();
@@ -69,26 +70,36 @@ void Label::fitToCaption()
 }
 
 // A fixed box was laid out for the window's own font; a look-alike that runs wider is drawn
-// narrower until the caption fits with a pixel to spare on either side.
+// narrower until the caption fits with a pixel to spare on either side. The painter squeezes
+// it: a stretched font would cost a font of its own to load for every such caption.
 void Label::condenseToFit()
 {
-    QFont condensed = font();
-    condensed.setStretch(QFont::AnyStretch);
     const qreal room = contentsRect().width() - 2;
-    const qreal needed = QFontMetricsF(condensed).horizontalAdvance(caption());
-    if (needed > room && room > 0) {
-        int stretch = int(100 * room / needed);
-        condensed.setStretch(stretch);
-        while (stretch > 50 && QFontMetricsF(condensed).horizontalAdvance(caption()) > room)
-            condensed.setStretch(--stretch);
+    const qreal needed = QFontMetricsF(font()).horizontalAdvance(caption());
+    const qreal squeeze = needed > room && room > 0 ? room / needed : 1.0;
+    if (squeeze != m_squeeze) {
+        m_squeeze = squeeze;
+        update();
     }
-    if (condensed != font())
-        setFont(condensed);
+}
+
+void Label::drawSqueezedCaption()
+{
+    QPainter painter(this);
+    const QRect box = contentsRect();
+    painter.translate(box.topLeft());
+    painter.scale(m_squeeze, 1.0);
+    const QRect laidOut(0, 0, int(std::ceil(box.width() / m_squeeze)), box.height());
+    style()->drawItemText(&painter, laidOut, int(alignment()), palette(), isEnabled(), text(),
+                          foregroundRole());
 }
 
 void Label::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (m_squeeze < 1.0)
+        drawSqueezedCaption();
+    else
+        QLabel::paintEvent(event);
     if (!m_border)
         return;
     // Four filled strips rather than a stroked outline: at fractional scales a one-pixel

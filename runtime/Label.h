@@ -28,6 +28,9 @@ public:
     bool border() const { return m_border; }
     void setBorder(bool border);
 
+    // How much narrower than the font's own width the caption is drawn: 1 when it fits.
+    qreal squeeze() const { return m_squeeze; }
+
 Q_SIGNALS:
     void resized();
 
@@ -37,8 +40,10 @@ protected:
 private:
     void fitToCaption();
     void condenseToFit();
+    void drawSqueezedCaption();
 
     QString m_spokenAs = QStringLiteral("%1");
+    qreal m_squeeze = 1.0;
     bool m_autoSize = false;
     bool m_border = false;
 };
