@@ -3,11 +3,55 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPixmapCache>
+#include <QResource>
 
 #include <cmath>
 
 namespace rt
 {
+
+namespace
+{
+
+quint32 little(const uchar *bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | bytes[at + i];
+    return value;
+}
+
+// The table is the largest picture and the first one painted. Stored as a plain 24-bit
+// bitmap, uncompressed in the program, it is read where it lies: a copy instead of a decode.
+// Null for anything else.
+QImage plainBitmap(const QString &path)
+{
+    const QResource resource(path);
+    const uchar *bytes = resource.data();
+    const qint64 size = resource.size();
+    if (!bytes || resource.compressionAlgorithm() != QResource::NoCompression || size < 54 ||
+        bytes[0] != 'B' || bytes[1] != 'M' || little(bytes, 28, 2) != 24 ||
+        little(bytes, 30, 4) != 0)
+        return {};
+    const quint32 offset = little(bytes, 10, 4);
+    const int width = int(little(bytes, 18, 4));
+    const int height = int(little(bytes, 22, 4)); // positive: the bottom row comes first
+    const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
+    if (width <= 0 || height <= 0 || qint64(offset) + stride * height > size)
+        return {};
+    // Read as red-green-blue, which Qt widens fastest, then put blue and red back in place.
+    const QImage rows(bytes + offset, width, height, stride, QImage::Format_RGB888);
+    QImage image = rows.convertToFormat(QImage::Format_RGB32);
+    return std::move(image).rgbSwapped().mirrored();
+}
+
+QPixmap readPicture(const QString &path)
+{
+    const QImage bitmap = plainBitmap(path);
+    return bitmap.isNull() ? QPixmap(path) : QPixmap::fromImage(bitmap);
+}
+
+} // namespace
 
 QPixmap loadPicture(const QString &path)
 {
@@ -15,12 +59,12 @@ QPixmap loadPicture(const QString &path)
         const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
         const QString denser = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
         if (QFile::exists(denser)) {
-            QPixmap pixmap(denser);
+            QPixmap pixmap = readPicture(denser);
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    return QPixmap(path);
+    return readPicture(path);
 }
 
 QPixmap fitted(const QPixmap &picture, const QSize &points, qreal ratio)

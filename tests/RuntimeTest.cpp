@@ -155,6 +155,17 @@ TEST(Density, FittingScalesOnlyWhatDoesNotFitAndSharesTheResult)
     }
 }
 
+// The table is read straight from where it lies in the program; it must come out as the
+// picture Qt's own reader makes of the same file, the right way up and in its own colours.
+TEST(Density, TheTableReadWhereItLiesIsThePictureQtReads)
+{
+    const QString table = QStringLiteral(":/art/table.bmp");
+    const QImage read = rt::loadPicture(table).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected = QImage(table).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(expected.isNull());
+    EXPECT_TRUE(read == expected);
+}
+
 TEST(Dispatcher, AnErrorEndsTheHandlerKeepsEarlierChangesAndIsReported)
 {
     struct Failure {
