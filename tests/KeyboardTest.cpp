@@ -188,7 +188,7 @@ TEST_F(Keyboard, KeysAndThePressActionDoNothingWhileABoxIsOpen)
             actionsOf(form->PCard(card))->doAction(QAccessibleActionInterface::pressAction());
         }
         seen.append(tableState(*form) == before ? QStringLiteral("unchanged")
-                                              : QStringLiteral("changed"));
+                                                : QStringLiteral("changed"));
         QTest::keyClick(box->windowHandle(), Qt::Key_Return);
     });
     key(Qt::Key_Return); // Spades has placed nothing: the refusal box opens
