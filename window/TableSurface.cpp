@@ -33,10 +33,13 @@ void TableSurface::paintEvent(QPaintEvent *event)
 {
     // Rectangle by rectangle: under the region the controls leave, which is no rectangle,
     // Qt would blend the picture span by span and start its thread pool to do so.
+    // The back colour shows only where the picture does not reach.
     QPainter painter(this);
+    const QRect pictured(QPoint(0, 0), m_shown.deviceIndependentSize().toSize());
     for (const QRect &rect : event->region()) {
         painter.setClipRect(rect);
-        painter.fillRect(rect, m_backColor);
+        if (!pictured.contains(rect))
+            painter.fillRect(rect, m_backColor);
         painter.drawPixmap(0, 0, m_shown);
     }
 }
