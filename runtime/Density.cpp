@@ -2,10 +2,14 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPixmapCache>
 #include <QResource>
+#include <QThreadPool>
 
 #include <cmath>
+#include <future>
+#include <memory>
 
 namespace rt
 {
@@ -45,26 +49,61 @@ QImage plainBitmap(const QString &path)
     return std::move(image).rgbSwapped().mirrored();
 }
 
-QPixmap readPicture(const QString &path)
+QImage readImage(const QString &path)
 {
     const QImage bitmap = plainBitmap(path);
-    return bitmap.isNull() ? QPixmap(path) : QPixmap::fromImage(bitmap);
+    return bitmap.isNull() ? QImage(path) : bitmap;
 }
 
-} // namespace
+struct Variant {
+    QString file;
+    qreal ratio;
+};
 
-QPixmap loadPicture(const QString &path)
+Variant densestVariant(const QString &path)
 {
     if (qApp->devicePixelRatio() > 1.0) {
         const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
         const QString denser = path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
-        if (QFile::exists(denser)) {
-            QPixmap pixmap = readPicture(denser);
-            pixmap.setDevicePixelRatio(2.0);
-            return pixmap;
-        }
+        if (QFile::exists(denser))
+            return {denser, 2.0};
     }
-    return readPicture(path);
+    return {path, 1.0};
+}
+
+QHash<QString, std::shared_future<QImage>> &readsUnderWay()
+{
+    static QHash<QString, std::shared_future<QImage>> reads;
+    return reads;
+}
+
+} // namespace
+
+void startReading(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (readsUnderWay().contains(path))
+            continue;
+        auto read = std::make_shared<std::packaged_task<QImage()>>(
+            [file = densestVariant(path).file] { return readImage(file); });
+        readsUnderWay().insert(path, read->get_future().share());
+        QThreadPool::globalInstance()->start([read] { (*read)(); });
+    }
+}
+
+QPixmap loadPicture(const QString &path)
+{
+    const Variant variant = densestVariant(path);
+    QImage image;
+    if (const auto read = readsUnderWay().constFind(path); read != readsUnderWay().cend()) {
+        image = read->get();
+        readsUnderWay().erase(read);
+    } else {
+        image = readImage(variant.file);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(variant.ratio);
+    return pixmap;
 }
 
 QPixmap fitted(const QPixmap &picture, const QSize &points, qreal ratio)
