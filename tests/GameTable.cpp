@@ -3,6 +3,7 @@
 #include "runtime/MessageBox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +74,11 @@ int GameTable::runUntilQuit()
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(10000);
     return QApplication::exec();
+}
+
+QMessageBox *openBox()
+{
+    return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
 }
 
 bool showsPicture(const rt::Image *image, const rt::Image *store)

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QMessageBox;
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -61,6 +63,9 @@ TableState tableState(const MainForm &form);
 
 void PrintTo(const GameState &game, std::ostream *out);
 void PrintTo(const TableState &state, std::ostream *out);
+
+// The message box that is open now, if any.
+QMessageBox *openBox();
 
 bool showsPicture(const rt::Image *image, const rt::Image *store);
 

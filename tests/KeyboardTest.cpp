@@ -13,11 +13,6 @@
 namespace
 {
 
-QMessageBox *openBox()
-{
-    return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-}
-
 QAccessibleActionInterface *actionsOf(QWidget *control)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);

@@ -16,11 +16,6 @@ protected:
         GameTable::SetUp();
         rt::setMessagePresenter({});
     }
-
-    static QMessageBox *openBox()
-    {
-        return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    }
 };
 
 TEST_F(Misuse, ClicksOnTheTableWhileABoxIsOpenDoNothing)
