@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <QResource>
 #include <QThreadPool>
@@ -81,6 +82,9 @@ QHash<QString, std::shared_future<QImage>> &readsUnderWay()
 
 void startReading(const QStringList &paths)
 {
+    // Qt sets up its image readers where an image is first read. Set up on a pool thread,
+    // they left the program hanging on its way out on Windows; so here, on the window's.
+    QImageReader::supportedImageFormats();
     for (const QString &path : paths) {
         if (readsUnderWay().contains(path))
             continue;
