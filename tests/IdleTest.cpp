@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWindow>
 
@@ -13,7 +14,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
-#include <unistd.h>
 
 namespace
 {
@@ -38,7 +38,10 @@ QByteArray threadFile(const QString &id, const char *file)
 // in and out. A thread that has not run keeps its count.
 std::string otherThreads()
 {
-    const QString self = QString::number(gettid());
+    // "/proc/thread-self" links to "/proc/<pid>/task/<tid>" of the thread that reads it.
+    const QString self = QFileInfo(QStringLiteral("/proc/thread-self"))
+                             .symLinkTarget()
+                             .section(QLatin1Char('/'), -1);
     QStringList threads;
     for (const QString &id : threadIds()) {
         if (id == self)

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <random>
 
-#include <unistd.h>
-
 namespace
 {
 
@@ -197,11 +195,13 @@ constexpr bool residentMemoryIsMeasurable = false;
 
 long residentBytes()
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
         return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * sysconf(_SC_PAGESIZE) : -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() * 1024;
+    return -1;
 }
 
 qsizetype qtObjects(const MainForm &form)
