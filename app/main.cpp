@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace
 {
 
@@ -41,6 +45,18 @@ bool displayUnreachable()
     return false;
 }
 
+// A Windows player starts the game from a menu and has no terminal to read: the report
+// comes in a box of the system's own as well, since our window never opened.
+void report(const QString &text)
+{
+    std::fputs(qPrintable(text), stderr);
+    std::fflush(stderr);
+#ifdef Q_OS_WIN
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Ombrix",
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+#endif
+}
+
 // A display that is named but cannot be reached is the same as none. Anything else the
 // player may need to fix by hand, so Qt's own words follow ours.
 void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -54,13 +70,13 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     if (type != QtFatalMsg)
         return;
     if (displayUnreachable()) {
-        std::fputs(noDisplay, stderr);
+        report(QLatin1String(noDisplay));
     } else {
-        std::fputs(noDisplayLayer, stderr);
+        QString text = QLatin1String(noDisplayLayer);
         for (const QString &message : heard())
-            std::fprintf(stderr, "%s\n", qPrintable(message.trimmed()));
+            text += message.trimmed() + QLatin1Char('\n');
+        report(text);
     }
-    std::fflush(stderr);
     // Straight out: the abort that follows a fatal message would leave a core dump.
     std::_Exit(EXIT_FAILURE);
 }
