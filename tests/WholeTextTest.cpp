@@ -55,13 +55,15 @@ QRect inkBounds(const QImage &image, const QRect &area, InkTest isInk)
     return bounds;
 }
 
-// The colour behind the text.
-QRgb mostCommonColour(const QImage &image, const QRect &area)
+// The colour behind the text: the commonest that is no ink. Text drawn without smoothing,
+// as Windows draws its bitmap fonts, may outnumber each shade of a shaded button face.
+QRgb backgroundColour(const QImage &image, const QRect &area, InkTest isInk)
 {
     QHash<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
+            if (!isInk(image.pixel(x, y)))
+                ++counts[image.pixel(x, y)];
     QRgb common = 0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         if (it.value() > counts.value(common))
@@ -102,7 +104,7 @@ void expectWhole(QWidget *control, const QRect &area, const QFont &font, int fla
                 (reach.bottomRight() + QPoint(2 * margin, 2 * margin)).y() * ratio,
                 QImage::Format_RGB32);
     free.setDevicePixelRatio(ratio);
-    free.fill(mostCommonColour(shown, device));
+    free.fill(backgroundColour(shown, device, isInk));
     {
         QPainter painter(&free);
         painter.setFont(font);
