@@ -29,6 +29,7 @@ for entry in "${left_out[@]}"; do
     printf '    %-10s %s\n' "${entry%%:*}" "${entry#*:}"
     labels+=("${entry%%:*}")
 done
+printf '    %-10s %s\n' "(art)" "ResourceCompiler.*: runs Debian's windres; the exe's record is read after packing"
 step "Running the test suite under Wine"
 ctest --test-dir "$built" --output-on-failure --parallel 2 -LE "^($(IFS='|'; echo "${labels[*]}"))\$"
 
