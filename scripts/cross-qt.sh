@@ -75,7 +75,7 @@ build_cross_qt() {
         tail -n 40 "$work/configure.log"
         return 1
     }
-    step "Building Qt for Windows: about an hour on two cores, once"
+    step "Building Qt for Windows: about a quarter of an hour on two cores, once"
     cmake --build "$work/build" --parallel
     step "Installing Qt for Windows in $prefix"
     cmake --install "$work/build" >/dev/null
