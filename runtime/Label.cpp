@@ -1,5 +1,6 @@
 #include "runtime/Label.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -92,6 +93,14 @@ void Label::drawSqueezedCaption()
     const QRect laidOut(0, 0, int(std::ceil(box.width() / m_squeeze)), box.height());
     style()->drawItemText(&painter, laidOut, int(alignment()), palette(), isEnabled(), text(),
                           foregroundRole());
+}
+
+// A caption in a new font fits its box anew.
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        setCaption(caption());
 }
 
 void Label::paintEvent(QPaintEvent *event)

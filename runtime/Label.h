@@ -35,6 +35,7 @@ Q_SIGNALS:
     void resized();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -6,14 +6,16 @@
 #include "window/Binding.h"
 #include "window/FormDescription.h"
 #include "window/TableSurface.h"
+#include "window/WindowFont.h"
 #include "window/WindowIcon.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHash>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QThreadPool>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -25,28 +27,6 @@ QRect pixelRect(const ControlDescription &d)
     return QRect(rt::pixels(d.left), rt::pixels(d.top), rt::pixels(d.width), rt::pixels(d.height));
 }
 
-// The window's font, asked for by name with look-alikes where it is missing. Sized in
-// pixels so that the fixed layout holds at any screen density.
-QFont windowFont(FontStyle style)
-{
-    // Only families this machine has: a missing one costs a slow fallback search.
-    static const QStringList families = [] {
-        const QStringList known = QFontDatabase::families();
-        QStringList installed;
-        for (const char *family : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-                                   "Arial", "Helvetica", "DejaVu Sans"})
-            if (known.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
-                installed.append(QString::fromLatin1(family));
-        return installed;
-    }();
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(style == FontStyle::LargeBold ? 13 : 11);
-    font.setBold(style != FontStyle::Regular);
-    return font;
-}
-
 void paint(QWidget *widget, QRgb background, QRgb text)
 {
     QPalette palette = widget->palette();
@@ -56,7 +36,7 @@ void paint(QWidget *widget, QRgb background, QRgb text)
     widget->setAutoFillBackground(true);
 }
 
-QWidget *createControl(const ControlDescription &d, QWidget *parent)
+QWidget *createControl(const ControlDescription &d, QWidget *parent, qreal ratio)
 {
     switch (d.kind) {
     case ControlKind::Frame: {
@@ -69,7 +49,7 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
     case ControlKind::Label: {
         auto *label = new rt::Label(parent);
         paint(label, DarkGreen, White);
-        label->setFont(windowFont(d.font));
+        label->setFont(windowFont(d.font, ratio));
         label->setAlignment((d.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setBorder(d.border);
         label->setGeometry(pixelRect(d));
@@ -93,7 +73,7 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent)
     }
     case ControlKind::CommandButton: {
         auto *button = new rt::CommandButton(parent);
-        button->setFont(windowFont(FontStyle::Regular));
+        button->setFont(windowFont(d.font, ratio));
         button->setText(QString::fromUtf8(d.caption));
         button->setGeometry(pixelRect(d));
         return button;
@@ -149,6 +129,9 @@ void MainForm::buildWindow()
     buildMenu(binding);
     bindMembers(binding);
     binding.stopUnlessComplete();
+    // On a screen of another density the captions take the font made for it.
+    create();
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainForm::fitFonts);
 }
 
 // Creates every control in its stored order and returns them by name, "PCard(3)" for a
@@ -158,7 +141,7 @@ QHash<QString, QWidget *> MainForm::buildControls(QWidget *surface)
     QHash<QString, QWidget *> all;
     for (const ControlDescription &d : controlDescriptions()) {
         QWidget *parentWidget = d.container ? all.value(QString::fromLatin1(d.container)) : surface;
-        QWidget *widget = createControl(d, parentWidget);
+        QWidget *widget = createControl(d, parentWidget, devicePixelRatioF());
         widget->setObjectName(Binding::key(d.name, d.index));
         widget->setVisible(d.visible);
         all.insert(widget->objectName(), widget);
@@ -263,4 +246,12 @@ void MainForm::fitScoreFrame()
         QWidget *child = ScoreFrame->findChild<QWidget *>(QString::fromLatin1(d->name));
         child->move(rt::pixels(d->left) + overflow, child->y());
     }
+}
+
+void MainForm::fitFonts()
+{
+    const qreal ratio = devicePixelRatioF();
+    for (const ControlDescription &d : controlDescriptions())
+        if (d.kind == ControlKind::Label || d.kind == ControlKind::CommandButton)
+            findChild<QWidget *>(Binding::key(d.name, d.index))->setFont(windowFont(d.font, ratio));
 }
