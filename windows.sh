@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Qt for Windows once, cross-builds Ombrix for Windows with
-# its tests, runs the suite under Wine and writes the two downloads into dist/windows/:
-# the portable zip and the installer, each checked under Wine before it is handed out.
+# its tests, runs the suite under Wine and writes into dist/windows/ the two downloads, the
+# portable zip and the installer, and the test kit for Windows PCs, each checked under Wine
+# before it is handed out.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/cross-qt.sh"
+source "$root/scripts/wine.sh"
 
 windows_packages=(
     wine64 fonts-wine nsis libgtest-dev
@@ -31,6 +33,9 @@ for entry in "${left_out[@]}"; do
 done
 printf '    %-10s %s\n' "(art)" "ResourceCompiler.*: runs Debian's windres; the exe's record is read after packing"
 step "Running the test suite under Wine"
+# The tests drawn by Windows' own platform need a display; the others draw offscreen.
+start_display 2560 1600
+trap 'kill "$display_pid" 2>/dev/null || true' EXIT
 ctest --test-dir "$built" --output-on-failure --parallel 2 -LE "^($(IFS='|'; echo "${labels[*]}"))\$"
 
 step "Packing the zip and the installer"
@@ -42,7 +47,9 @@ version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$built/CPackCo
 zip="Ombrix-$version-win64.zip"
 setup="Ombrix-$version-setup.exe"
 cp "$built/packages/$zip" "$built/packages/$setup" "$dist/"
+kit="Ombrix-$version-tests-win64.zip"
+"$root/scripts/test-kit.sh" "$built" "$dist/$kit"
 
-"$root/scripts/windows-checks.sh" "$built" "$dist/$zip" "$dist/$setup" "$version"
+"$root/scripts/windows-checks.sh" "$built" "$dist/$zip" "$dist/$setup" "$version" "$dist/$kit"
 step "Windows downloads ready in $dist:"
-ls -l "$dist/$zip" "$dist/$setup"
+ls -l "$dist/$zip" "$dist/$setup" "$dist/$kit"

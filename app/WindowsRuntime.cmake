@@ -1,9 +1,6 @@
 # The Windows folder: the game with exactly the libraries and plugins it loads. Qt's own
 # libraries come from its targets; the compiler's runtime is read off the executable and its
 # plugins, and what Windows itself provides stays out.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
 
 install(TARGETS ombrix RUNTIME_DEPENDENCY_SET ombrix_runtime RUNTIME DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)

@@ -4,6 +4,10 @@ get_target_property(qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(qt_bin "${qt_core}" DIRECTORY)
 set(OMBRIX_WINDOWS_DLL_DIRS "${qt_bin}")
 if(MINGW)
+    # The compiler's runtime is read off the executables with MinGW's objdump.
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
     foreach(library libstdc++-6.dll libwinpthread-1.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
             OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

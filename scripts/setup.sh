@@ -8,12 +8,14 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 step() { printf '==> %s\n' "$*"; }
 
 # What building and running the game needs.
+# shellcheck disable=SC2034 # for the scripts that source this one
 game_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
 )
 # What the tests and the package checks need on top.
+# shellcheck disable=SC2034
 test_packages=(
     libgtest-dev
     binutils-mingw-w64-x86-64

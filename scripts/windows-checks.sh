@@ -3,11 +3,14 @@
 # platform plugin: the portable folder loads exactly the libraries it carries and nothing
 # else of ours; without its plugin it says why in a box and fails; the installer installs
 # per user, the installed game starts, and the uninstaller leaves nothing behind; the exe's
-# version record matches the one version.
-#   windows-checks.sh BUILD_DIR ZIP SETUP VERSION
+# version record matches the one version; the test kit, run through Wine's cmd as a person
+# would run it on Windows, passes and leaves its report and pictures.
+#   windows-checks.sh BUILD_DIR ZIP SETUP VERSION TEST_KIT
 set -euo pipefail
 built="$(realpath "$1")" zip="$(realpath "$2")" setup="$(realpath "$3")" version="$4"
+kit="$(realpath "$5")"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+source "$root/scripts/wine.sh"
 
 fail() {
     printf 'FAILED: %s\n' "$*" >&2
@@ -18,18 +21,10 @@ work="$built/windows-checks"
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-# A display of our own, on the first free number from 90.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
-step "Preparing a Wine prefix for the checks"
-"$wine" wineboot --init >/dev/null 2>&1
+start_display 1280 800
+trap '"$wineserver" -k 2>/dev/null || true; kill "$display_pid" 2>/dev/null || true' EXIT
+step "Preparing a Wine prefix for the checks: Windows' look-alike fonts, smoothed, at 96 dpi"
+make_wine_prefix "$WINEPREFIX" 96
 PATH="/usr/lib/wine:$PATH"
 
 # wait_for_window NAME SECONDS: the id of the first window so named, or nothing.
@@ -183,3 +178,19 @@ if "$wine" reg query "$key" >/dev/null 2>&1; then
     fail "the uninstaller left the Apps & features entry"
 fi
 echo "    every file, the Start-menu entry and the Apps & features entry are gone"
+
+step "Running the test kit through Wine's cmd, as a person would on Windows"
+unzip -q "$kit" -d "$work/kit"
+kit_folder="$work/kit/$(basename "$kit" .zip)"
+(cd "$kit_folder" && timeout 1200 "$wine" cmd /c run-tests.cmd </dev/null >"$work/kit.out" 2>"$work/kit.err") ||
+    true
+last="$(tr -d '\r' <"$work/kit.out" | grep -v '^$' | tail -n1 || true)"
+[[ $last =~ ^[0-9]+\ passed,\ 0\ failed$ ]] ||
+    fail "the test kit ended with \"$last\", not \"N passed, 0 failed\"; see $kit_folder/report.txt"
+for picture in welcome game rules about; do
+    [ -s "$kit_folder/pictures/$picture.png" ] || fail "the test kit took no pictures/$picture.png"
+done
+# At 96 dpi with Wine's fonts, as on Windows at 100 %, the greeting gets the bitmap face.
+grep -q "WelcomeLabel: MS Sans Serif bold, bitmap, 13 px" "$kit_folder/report.txt" ||
+    fail "the greeting did not get the bitmap MS Sans Serif at 96 dpi: $(grep WelcomeLabel "$kit_folder/report.txt")"
+echo "    $last, with its report and four pictures"

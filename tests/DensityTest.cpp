@@ -1,8 +1,10 @@
-// What the window shows on dense screens. ctest runs these under QT_SCALE_FACTOR: the
-// Twice suite at 2, the Fractional suite at 1.25 and at 1.5; the ScreenChange suite on two
-// screens of different density (TwoScreens.json).
+// What the window shows on dense screens. ctest runs these under QT_SCALE_FACTOR, or on
+// Windows on a screen of that density: the Twice suite at 2, the Fractional suite at 1.25
+// and at 1.5; the ScreenChange suite on two screens of different density (TwoScreens.json).
 
 #include "GameTable.h"
+
+#include "window/WindowFont.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -151,6 +153,7 @@ TEST(ScreenChange, AWindowMovedToADenserScreenFitsItsPicturesAgain)
     ASSERT_EQ(form.PCard(0)->grab().toImage().size(), QSize(35, 48));
     form.windowHandle()->setScreen(dense);
     ASSERT_EQ(form.devicePixelRatioF(), 2.0);
+    EXPECT_EQ(form.WelcomeLabel->font(), windowFont(FontStyle::LargeBold, 2.0));
     EXPECT_EQ(differingPixels(rgb(form.PCard(0)->grab().toImage()), denser("hearts-2@2x.png")), 0);
     const QRect heart(QPoint(8, 12) * 2, QPoint(82, 91) * 2 + QPoint(1, 1));
     EXPECT_EQ(differingPixels(rgb(form.centralWidget()->grab().toImage()).copy(heart),

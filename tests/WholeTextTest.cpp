@@ -5,6 +5,8 @@
 #include "runtime/RuntimeError.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,8 +17,9 @@
 #include <cmath>
 #include <functional>
 
-// What is drawn, read back from grabs at the scale this process runs at (QT_SCALE_FACTOR):
-// every text of the table, the welcome panel and the message boxes shows whole.
+// What is drawn, read back from grabs at the scale this process runs at (QT_SCALE_FACTOR,
+// or on Windows the screen's OMBRIX_SCREEN_DPI): every text of the table, the welcome panel
+// and the message boxes shows whole, in the face chosen for that scale.
 
 namespace
 {
@@ -198,9 +201,32 @@ class WholeText : public GameTable
 
 TEST_F(WholeText, RunsAtTheScaleItWasStartedWith)
 {
-    const QByteArray asked = qgetenv("QT_SCALE_FACTOR");
-    ASSERT_FALSE(asked.isEmpty()) << "run through ctest, which starts one process per scale";
-    EXPECT_DOUBLE_EQ(form->devicePixelRatioF(), asked.toDouble());
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    const QByteArray dpi = qgetenv("OMBRIX_SCREEN_DPI");
+    ASSERT_FALSE(factor.isEmpty() && dpi.isEmpty())
+        << "run through ctest, which starts one process per scale";
+    // A screen's own density wins: the Windows kit scales a screen to the one it asks for.
+    EXPECT_DOUBLE_EQ(form->devicePixelRatioF(),
+                     dpi.isEmpty() ? factor.toDouble() : dpi.toDouble() / 96);
+}
+
+// Where the bitmap face is installed, as on Windows, only the 13 px captions at 100 % get it:
+// it has no other size they can be drawn at.
+TEST_F(WholeText, CaptionsTakeTheBitmapFaceOnlyAtItsOwnSize)
+{
+    const QString bitmap = QStringLiteral("MS Sans Serif");
+    const bool bitmapInstalled =
+        QFontDatabase::families().contains(bitmap) && !QFontDatabase::isSmoothlyScalable(bitmap);
+    const bool plainScreen = form->devicePixelRatioF() == 1.0;
+    for (QWidget *caption : std::initializer_list<QWidget *>{
+             form->WelcomeLabel, form->LetsPlay, form->Rules, form->ScoreLabel, form->P1Label,
+             form->EndButton, form->BLabel(0)}) {
+        const QFontInfo got(caption->font());
+        const bool ownSize = caption->font().pixelSize() == 13;
+        EXPECT_EQ(got.family() == bitmap, bitmapInstalled && plainScreen && ownSize)
+            << caption->objectName().toStdString() << " got " << got.family().toStdString() << ", "
+            << got.pixelSize() << " px";
+    }
 }
 
 TEST_F(WholeText, EveryMessageBox)

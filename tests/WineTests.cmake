@@ -1,5 +1,4 @@
 # The Windows suite runs under Wine: ctest starts every test program through a wrapper.
-find_program(OMBRIX_WINE NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
 # windows_path(OUT PATH): how a Windows program sees PATH, on Wine's drive Z:.
 function(windows_path out path)
@@ -13,9 +12,7 @@ foreach(dir ${OMBRIX_WINDOWS_DLL_DIRS})
     list(APPEND wine_path "${dir}")
 endforeach()
 list(JOIN wine_path ";" wine_path)
-set(wine "${OMBRIX_WINE}")
 set(wine_prefix "${CMAKE_BINARY_DIR}/wine")
-windows_path(wine_fonts /usr/share/wine/fonts)
 configure_file(wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                      WORLD_READ WORLD_EXECUTE)
