@@ -21,11 +21,22 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// The style's room for the caption. A wrapped caption that needs more lines than that holds
+// takes the room up to the button's frame, as Windows' own buttons give it: Windows' style
+// keeps four pixels each side, and two lines of 13 px need 27 of the 25 left in a 33 px
+// button.
 QRect CommandButton::captionArea() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int extra =
+        fontMetrics().boundingRect(area, CaptionFlags, text()).height() - area.height();
+    if (extra <= 0)
+        return area;
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    area.adjust(0, -(extra + 1) / 2, 0, extra / 2);
+    return area.intersected(rect().adjusted(frame, frame, -frame, -frame));
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)

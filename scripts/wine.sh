@@ -2,8 +2,8 @@
 # Wine as the Windows checks use it: one way to find it, prefixes that look like a Windows
 # player's desktop, and a virtual display of our own. Sourced by windows.sh, the download
 # checks and the test runner of the Windows build; run alone as
-#   wine.sh PREFIX DPI
-# it makes such a prefix.
+#   wine.sh PREFIX DPI [DESKTOP]
+# it makes such a prefix (see make_wine_prefix).
 set -euo pipefail
 
 # Debian's 64-bit Wine, which runs our 64-bit programs without a 32-bit Wine beside it.
@@ -11,35 +11,40 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 wine_fonts=/usr/share/wine/fonts
 
-# make_wine_prefix PREFIX DPI: a new prefix with Wine's look-alikes of Windows' fonts, text
-# smoothed as Windows 10 and 11 smooth it, and the screen set to DPI dots per inch.
+# make_wine_prefix PREFIX DPI [DESKTOP]: a new prefix with Wine's look-alikes of Windows'
+# fonts, text smoothed as Windows 10 and 11 smooth it, and the screen set to DPI dots per
+# inch.
 #
 # Debian's wine64 loads fonts from the prefix's Windows folder and through fontconfig, but
 # never from /usr/share/wine/fonts, where fonts-wine puts them: without the links below a
 # Windows program meets only Linux's fonts, the menus fall back to a serif face and
 # "MS Sans Serif" is missing. A new prefix draws text unsmoothed; Windows uses ClearType.
+#
+# With DESKTOP (WIDTHxHEIGHT) the windows open on a desktop of that size that Wine draws in
+# one X window, title bars and all: with no window manager to wait for, a window shows two
+# seconds sooner. Without it each window is an X window that xdotool can find.
 make_wine_prefix() {
-    local prefix="$1" dpi="$2"
+    local prefix="$1" dpi="$2" desktop="${3:-}"
     WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
         "$wine" wineboot --init >/dev/null 2>&1 || {
         echo "FAILED: Wine could not make a prefix in $prefix" >&2
         return 1
     }
     ln -sf "$wine_fonts"/* "$prefix/drive_c/windows/Fonts/"
-    local settings="$prefix/windows-desktop.reg"
-    cat >"$settings" <<EOF
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Control Panel\\Desktop]
-"FontSmoothing"="2"
-"FontSmoothingType"=dword:00000002
-"FontSmoothingGamma"=dword:00000578
-"FontSmoothingOrientation"=dword:00000001
-"LogPixels"=dword:$(printf '%08x' "$dpi")
-
-[HKEY_CURRENT_CONFIG\\Software\\Fonts]
-"LogPixels"=dword:$(printf '%08x' "$dpi")
-EOF
+    local settings="$prefix/windows-desktop.reg" hex
+    hex="$(printf '%08x' "$dpi")"
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n'
+        printf '"FontSmoothing"="2"\n"FontSmoothingType"=dword:00000002\n'
+        printf '"FontSmoothingGamma"=dword:00000578\n"FontSmoothingOrientation"=dword:00000001\n'
+        printf '"LogPixels"=dword:%s\n\n' "$hex"
+        printf '[HKEY_CURRENT_CONFIG\\Software\\Fonts]\n"LogPixels"=dword:%s\n' "$hex"
+        if [ -n "$desktop" ]; then
+            printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"="Default"\n'
+            printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="%s"\n' \
+                "$desktop"
+        fi
+    } >"$settings"
     WINEPREFIX="$prefix" WINEDEBUG=-all "$wine" regedit /S "$settings" >/dev/null 2>&1 || {
         echo "FAILED: Wine could not take the desktop settings in $settings" >&2
         return 1
@@ -66,5 +71,5 @@ start_display() {
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-    make_wine_prefix "$1" "$2"
+    make_wine_prefix "$@"
 fi

@@ -5,8 +5,8 @@
 //
 // A line of tests.txt: name, seconds, program and its arguments, and the variables it runs
 // with, separated by tabs; arguments are separated by spaces, variables by semicolons.
-// OMBRIX_SCREEN_DPI=D asks for a screen of D dots per inch, which this runner cannot set:
-// it scales the window by D over the screen's own instead.
+// OMBRIX_SCREEN_DPI=D asks for Windows' own platform on a screen of D dots per inch, which
+// this runner cannot set: it scales the window by D over the screen's own instead.
 
 #include "Version.h"
 
@@ -132,9 +132,11 @@ int main(int argc, char **argv)
             const QString name = setting.section(QLatin1Char('='), 0, 0);
             const QString value = setting.section(QLatin1Char('='), 1);
             environment.insert(name, value);
-            if (name == QLatin1String("OMBRIX_SCREEN_DPI"))
+            if (name == QLatin1String("OMBRIX_SCREEN_DPI")) {
+                environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
                 environment.insert(QStringLiteral("QT_SCALE_FACTOR"),
                                    QString::number(value.toDouble() / 96 / scale));
+            }
         }
         clock.restart();
         count(fields[0], run(program, arguments, environment, fields[1].toInt()), clock.elapsed());
