@@ -35,7 +35,20 @@ printf '    %-10s %s\n' "(art)" "ResourceCompiler.*: runs Debian's windres; the 
 step "Running the test suite under Wine"
 # The tests drawn by Windows' own platform need a display; the others draw offscreen.
 start_display 2560 1600
-trap 'kill "$display_pid" 2>/dev/null || true' EXIT
+end_wine() {
+    local prefix
+    for prefix in "$built"/wine "$built"/wine-desktop-*; do
+        [ ! -d "$prefix" ] || WINEPREFIX="$prefix" "$wineserver" -k 2>/dev/null || true
+    done
+    kill "$display_pid" 2>/dev/null || true
+}
+trap end_wine EXIT
+# The plain prefix and one for each screen density are made one after another before the
+# tests, so that no test program starts or ends while Wine sets up a prefix beside it.
+"$built/wine-run" cmd /c exit
+for dpi in 96 120 144 192; do
+    OMBRIX_SCREEN_DPI=$dpi "$built/wine-run" cmd /c exit
+done
 ctest --test-dir "$built" --output-on-failure --parallel 2 -LE "^($(IFS='|'; echo "${labels[*]}"))\$"
 
 step "Packing the zip and the installer"

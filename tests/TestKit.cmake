@@ -18,7 +18,8 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Test
 foreach(plugin QWindowsIntegrationPlugin QOffscreenIntegrationPlugin QWindowsVistaStylePlugin)
     get_target_property(type Qt6::${plugin} QT_PLUGIN_TYPE)
     install(IMPORTED_RUNTIME_ARTIFACTS Qt6::${plugin} RUNTIME_DEPENDENCY_SET kit_runtime
-        LIBRARY DESTINATION ${type} RUNTIME DESTINATION ${type} COMPONENT kit EXCLUDE_FROM_ALL)
+        LIBRARY DESTINATION ${type} COMPONENT kit EXCLUDE_FROM_ALL
+        RUNTIME DESTINATION ${type} COMPONENT kit EXCLUDE_FROM_ALL)
 endforeach()
 install(RUNTIME_DEPENDENCY_SET kit_runtime DESTINATION . DIRECTORIES ${OMBRIX_WINDOWS_DLL_DIRS}
     PRE_INCLUDE_REGEXES "^lib" PRE_EXCLUDE_REGEXES "." COMPONENT kit EXCLUDE_FROM_ALL)
