@@ -3,7 +3,6 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 namespace rt
 {
@@ -12,10 +11,6 @@ namespace rt
 // "x.png" when a screen needs more than one pixel per point. The variant carries its device
 // pixel ratio, so its size in points is the 1x picture's.
 QPixmap loadPicture(const QString &path);
-
-// Starts reading these pictures on Qt's pool, so that decoding them overlaps the window's
-// other set-up; loadPicture then takes each one as it is ready.
-void startReading(const QStringList &paths);
 
 // The picture ready to paint one to one into `points` on a device of pixel ratio `ratio`:
 // the same pixels when they already fit, otherwise scaled smoothly once.

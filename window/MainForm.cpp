@@ -86,9 +86,9 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent, qreal ratio
 
 MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
 {
-    // The pictures decode on Qt's shared pool, and on dense screens Qt's painting hands long
-    // fills to it. Its threads end a millisecond after their last task instead of idling half
-    // a minute beside the game; the millisecond lets the fills of one frame share them.
+    // On dense screens Qt's painting hands long fills to its shared pool. Its threads end a
+    // millisecond after their last task instead of idling half a minute beside the game; the
+    // millisecond lets the fills of one frame share them.
     QThreadPool::globalInstance()->setExpiryTimeout(1);
     buildWindow();
     connectEvents();
@@ -98,12 +98,6 @@ MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
 void MainForm::buildWindow()
 {
     const FormDescription &form = formDescription();
-    // The pictures decode on the pool while the fonts are set up here.
-    QStringList pictures{QString::fromLatin1(form.picture)};
-    for (const ControlDescription &d : controlDescriptions())
-        if (d.picture)
-            pictures.append(QString::fromLatin1(d.picture));
-    rt::startReading(pictures);
     setWindowTitle(QString::fromUtf8(form.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
