@@ -139,7 +139,8 @@ int main(int argc, char **argv)
             }
         }
         clock.restart();
-        count(fields[0], run(program, arguments, environment, fields[1].toInt()), clock.elapsed());
+        const Outcome outcome = run(program, arguments, environment, fields[1].toInt());
+        count(fields[0], outcome, clock.elapsed());
     }
 
     say(QString());
