@@ -19,11 +19,4 @@ install(RUNTIME_DEPENDENCY_SET ombrix_runtime DESTINATION . DIRECTORIES ${OMBRIX
 
 # The folder is the game's own: everything in it loses its debugging notes, which would more
 # than double the download and are of no use to a player.
-install(CODE "
-    set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-    file(GLOB binaries \"\${folder}/*.exe\" \"\${folder}/*.dll\" \"\${folder}/*/*.dll\")
-    foreach(binary \${binaries})
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\"
-            COMMAND_ERROR_IS_FATAL ANY)
-    endforeach()
-")
+ombrix_install_stripped()

@@ -15,3 +15,16 @@ if(MINGW)
         list(APPEND OMBRIX_WINDOWS_DLL_DIRS "${found_dir}")
     endforeach()
 endif()
+
+# ombrix_install_stripped([install options]): at install time, strips every executable and
+# library installed so far into the folder and its plugin folders.
+function(ombrix_install_stripped)
+    install(CODE "
+        set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+        file(GLOB binaries \"\${folder}/*.exe\" \"\${folder}/*.dll\" \"\${folder}/*/*.dll\")
+        foreach(binary \${binaries})
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    " ${ARGN})
+endfunction()

@@ -25,11 +25,4 @@ install(RUNTIME_DEPENDENCY_SET kit_runtime DESTINATION . DIRECTORIES ${OMBRIX_WI
     PRE_INCLUDE_REGEXES "^lib" PRE_EXCLUDE_REGEXES "." COMPONENT kit EXCLUDE_FROM_ALL)
 install(FILES run-tests.cmd laptop-screen.json TwoScreens.json
     DESTINATION . COMPONENT kit EXCLUDE_FROM_ALL)
-install(CODE "
-    set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-    file(GLOB binaries \"\${folder}/*.exe\" \"\${folder}/*.dll\" \"\${folder}/*/*.dll\")
-    foreach(binary \${binaries})
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\"
-            COMMAND_ERROR_IS_FATAL ANY)
-    endforeach()
-" COMPONENT kit EXCLUDE_FROM_ALL)
+ombrix_install_stripped(COMPONENT kit EXCLUDE_FROM_ALL)
