@@ -1,13 +1,7 @@
 # The Windows test kit: the test programs Windows can run, the runner a person starts with a
-# double click, and the libraries they load. Installed on its own, never with the game:
+# double click (tools/testkit), and the libraries they load. Installed on its own, never with the game:
 #   cmake --install BUILD --component kit --prefix FOLDER
 # windows.sh adds the table of tests and packs it.
-add_executable(ombrix_test_kit TestKit.cpp)
-target_link_libraries(ombrix_test_kit PRIVATE Qt6::Gui)
-target_include_directories(ombrix_test_kit PRIVATE ${PROJECT_BINARY_DIR}/generated)
-set_target_properties(ombrix_test_kit PROPERTIES OUTPUT_NAME ombrix-test-kit)
-ombrix_strict(ombrix_test_kit)
-
 # Every program whose tests need neither this build's tree nor Linux.
 set(kit_programs runtime_tests play_tests window_tests accessibility_tests keyboard_tests
     misuse_tests random_play_tests whole_text_tests density_tests)
