@@ -153,7 +153,10 @@ TEST(ScreenChange, AWindowMovedToADenserScreenFitsItsPicturesAgain)
     ASSERT_EQ(form.PCard(0)->grab().toImage().size(), QSize(35, 48));
     form.windowHandle()->setScreen(dense);
     ASSERT_EQ(form.devicePixelRatioF(), 2.0);
+    // The captions take the faces made for that screen, and their boxes fit them anew.
     EXPECT_EQ(form.WelcomeLabel->font(), windowFont(FontStyle::LargeBold, 2.0));
+    EXPECT_GE(form.WelcomeLabel->contentsRect().width(),
+              form.WelcomeLabel->fontMetrics().horizontalAdvance(form.WelcomeLabel->text()));
     EXPECT_EQ(differingPixels(rgb(form.PCard(0)->grab().toImage()), denser("hearts-2@2x.png")), 0);
     const QRect heart(QPoint(8, 12) * 2, QPoint(82, 91) * 2 + QPoint(1, 1));
     EXPECT_EQ(differingPixels(rgb(form.centralWidget()->grab().toImage()).copy(heart),
