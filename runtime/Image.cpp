@@ -59,15 +59,6 @@ void Image::fit()
     update();
 }
 
-// Qt 6.4 tells a widget that its window went to another screen, which may have another
-// density, only through this event.
-bool Image::event(QEvent *event)
-{
-    if (event->type() == QEvent::ScreenChangeInternal)
-        fit();
-    return QLabel::event(event);
-}
-
 void Image::paintEvent(QPaintEvent *)
 {
     if (m_shown.isNull())

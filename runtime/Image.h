@@ -32,11 +32,13 @@ public:
     bool takesPress() const;
     void press();
 
+    // Fits the picture again, for a window that went to a screen of another density.
+    void fit();
+
 Q_SIGNALS:
     void click();
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -45,7 +47,6 @@ protected:
 
 private:
     void updateAccessibleName();
-    void fit();
 
     Picture m_picture;
     QPixmap m_shown;

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
 
@@ -56,6 +57,9 @@ std::string otherThreads()
     }
     return threads.join(u"; ").toStdString();
 }
+
+const QRegularExpression
+    pooledThread(QStringLiteral("(; )?[0-9]+ \"Thread \\(pooled\\)\" after [0-9]+ switches"));
 
 // The window, everything it owns, and the native window Qt made for it.
 bool ownedBy(const QObject *object, const QWidget *window)
@@ -165,10 +169,11 @@ protected:
         idle(1000);
         EXPECT_EQ(text(watch.windowTimerEvents), "");
         EXPECT_EQ(text(watch.registeredWindowTimers()), "");
-        // Pictures are fitted when assigned, so painting never hands work to Qt's shared
-        // pool: no thread besides the main one was started, now or before.
-        EXPECT_EQ(threadsBefore, "");
-        EXPECT_EQ(otherThreads(), "");
+        // On dense screens Qt's painting may hand long fills to its shared pool, whose
+        // threads then sleep until they expire; no other thread may exist, and none may run
+        // while the game waits.
+        EXPECT_EQ(otherThreads(), threadsBefore);
+        EXPECT_EQ(QString::fromStdString(threadsBefore).remove(pooledThread), "");
         // Nor anything else in the process: the loop wakes for the timer that ends the second.
         EXPECT_EQ(text(watch.otherTimerEvents), "QSingleShotTimer \"\"");
         EXPECT_LE(watch.wakeUps, 2);

@@ -14,7 +14,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QThreadPool>
 #include <QWindow>
 
 #include <algorithm>
@@ -86,10 +85,6 @@ QWidget *createControl(const ControlDescription &d, QWidget *parent, qreal ratio
 
 MainForm::MainForm(QWidget *parent) : QMainWindow(parent)
 {
-    // On dense screens Qt's painting hands long fills to its shared pool. Its threads end a
-    // millisecond after their last task instead of idling half a minute beside the game; the
-    // millisecond lets the fills of one frame share them.
-    QThreadPool::globalInstance()->setExpiryTimeout(1);
     buildWindow();
     connectEvents();
     rt::dispatch(this, [this] { Form_Load(); });
@@ -123,9 +118,10 @@ void MainForm::buildWindow()
     buildMenu(binding);
     bindMembers(binding);
     binding.stopUnlessComplete();
-    // On a screen of another density the captions take the font made for it.
+    // On a screen of another density the captions take the fonts made for it, and the
+    // pictures are fitted to it.
     create();
-    connect(windowHandle(), &QWindow::screenChanged, this, &MainForm::fitFonts);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainForm::fitToScreen);
 }
 
 // Creates every control in its stored order and returns them by name, "PCard(3)" for a
@@ -242,10 +238,13 @@ void MainForm::fitScoreFrame()
     }
 }
 
-void MainForm::fitFonts()
+void MainForm::fitToScreen()
 {
     const qreal ratio = devicePixelRatioF();
     for (const ControlDescription &d : controlDescriptions())
         if (d.kind == ControlKind::Label || d.kind == ControlKind::CommandButton)
             findChild<QWidget *>(Binding::key(d.name, d.index))->setFont(windowFont(d.font, ratio));
+    for (rt::Image *image : findChildren<rt::Image *>())
+        image->fit();
+    static_cast<TableSurface *>(centralWidget())->fit();
 }

@@ -82,7 +82,7 @@ private:
     void buildMenu(Binding &binding);
     void connectEvents();
     void fitScoreFrame();
-    void fitFonts();
+    void fitToScreen();
 
     void place(int cnum, rt::FixedArray<rt::Boolean> &hand,
                const rt::ControlArray<rt::Image> &slotImages, rt::Int16 &count,

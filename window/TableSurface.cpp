@@ -2,7 +2,6 @@
 
 #include "runtime/Density.h"
 
-#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,15 +17,6 @@ void TableSurface::fit()
     m_shown =
         rt::fitted(m_picture, m_picture.deviceIndependentSize().toSize(), devicePixelRatioF());
     update();
-}
-
-// Qt 6.4 tells a widget that its window went to another screen, which may have another
-// density, only through this event.
-bool TableSurface::event(QEvent *event)
-{
-    if (event->type() == QEvent::ScreenChangeInternal)
-        fit();
-    return QWidget::event(event);
 }
 
 void TableSurface::paintEvent(QPaintEvent *event)

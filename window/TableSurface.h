@@ -13,13 +13,13 @@ class TableSurface : public QWidget
 public:
     TableSurface(const QColor &backColor, const QPixmap &picture, QWidget *parent = nullptr);
 
+    // Fits the picture again, for a window that went to a screen of another density.
+    void fit();
+
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void fit();
-
     QColor m_backColor;
     QPixmap m_picture;
     QPixmap m_shown;
