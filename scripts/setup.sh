@@ -20,6 +20,7 @@ test_packages=(
     libgtest-dev
     binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file lintian
+    shellcheck
 )
 
 # install_missing PACKAGE...

@@ -15,7 +15,6 @@ left_out=(
     "packaging:checks the Debian package and its install tree"
     "display:starts the game on X11 without a display or an X11 plugin"
     "idle:counts the game's threads and their wake-ups in Linux's /proc"
-    "scripts:checks the shell scripts of the building machine"
 )
 labels=()
 step "Leaving out on Windows:"
