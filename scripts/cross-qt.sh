@@ -71,7 +71,7 @@ build_cross_qt() {
         -xplatform win32-g++ -device-option "CROSS_COMPILE=$cross_triplet-" \
         -qt-host-path /usr "${cross_qt_options[@]}" \
         -- -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake" >"$work/configure.log" 2>&1) || {
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" >"$work/configure.log" 2>&1) || {
         tail -n 40 "$work/configure.log"
         return 1
     }
