@@ -22,16 +22,28 @@ build "$built"
 
 step "Packing the zip and the installer"
 rm -rf "$built/packages"
-cpack --config "$built/CPackConfig.cmake" -B "$built/packages" >/dev/null
+packed="$(cpack --config "$built/CPackConfig.cmake" -B "$built/packages")" || {
+    printf '%s\n' "$packed"
+    echo "FAILED: CPack could not pack the Windows downloads" >&2
+    exit 1
+}
+# CPack names each download it wrote.
+mapfile -t downloads < <(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$packed")
+zip="$(printf '%s\n' "${downloads[@]}" | grep '\.zip$' || true)"
+setup="$(printf '%s\n' "${downloads[@]}" | grep '\.exe$' || true)"
+if [ -z "$zip" ] || [ -z "$setup" ]; then
+    printf '%s\n' "$packed"
+    echo "FAILED: CPack named no zip or no installer among its downloads" >&2
+    exit 1
+fi
 dist="$root/dist/windows"
 mkdir -p "$dist"
-version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$built/CPackConfig.cmake")"
-zip="Ombrix-$version-win64.zip"
-setup="Ombrix-$version-setup.exe"
-cp "$built/packages/$zip" "$built/packages/$setup" "$dist/"
-kit="Ombrix-$version-tests-win64.zip"
-"$root/scripts/test-kit.sh" "$built" "$dist/$kit"
+cp "$zip" "$setup" "$dist/"
+zip="$dist/$(basename "$zip")" setup="$dist/$(basename "$setup")"
+kit="${zip%-win64.zip}-tests-win64.zip"
+"$root/scripts/test-kit.sh" "$built" "$kit"
 
-"$root/scripts/windows-checks.sh" "$built" "$dist/$zip" "$dist/$setup" "$version" "$dist/$kit"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$built/CMakeCache.txt")"
+"$root/scripts/windows-checks.sh" "$built" "$zip" "$setup" "$version" "$kit"
 step "Windows downloads ready in $dist:"
-ls -l "$dist/$zip" "$dist/$setup" "$dist/$kit"
+ls -l "$zip" "$setup" "$kit"
