@@ -21,7 +21,7 @@ function(ombrix_install_stripped)
         set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
         file(GLOB binaries \"\${folder}/*.exe\" \"\${folder}/*.dll\" \"\${folder}/*/*.dll\")
         foreach(binary \${binaries})
-            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\"
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-all \"\${binary}\"
                 COMMAND_ERROR_IS_FATAL ANY)
         endforeach()
     " ${ARGN})
