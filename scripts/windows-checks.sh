@@ -157,9 +157,14 @@ mapfile -t shipped < <(find "$installed" -iname '*.exe' -o -iname '*.dll')
 "$binaries" stripped "${shipped[@]}"
 "$binaries" invoker "$installed/Uninstall.exe"
 echo "    $(wc -l <<<"$actual") files, the Start-menu entry and the Apps & features entry"
-# The entry a player clicks, not the exe beside it.
-play_and_close "$work/installed.log" start /wait /unix "$shortcut"
-echo "    the Start-menu entry starts the game, which shows its window and closes"
+# The entry a player clicks, not the exe beside it. The shell that opens it does not wait
+# for the game: the server ends once the game has.
+play_and_close "$work/installed.log" start /unix "$shortcut"
+"$wineserver" -w
+# Wine's trace doubles each backslash of a path.
+grep -q 'Loaded L"[^"]*\\\\Programs\\\\Ombrix\\\\Ombrix.exe"' "$work/installed.log" ||
+    fail "the Start-menu entry did not start the installed Ombrix.exe; see $work/installed.log"
+echo "    the Start-menu entry starts the installed game, which shows its window and closes"
 
 step "Uninstalling silently, as Apps & features would"
 uninstall="$(sed -n 's/^ *UninstallString *REG_SZ *"\(.*\)"$/\1/p' <<<"$entry")"
