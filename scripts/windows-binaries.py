@@ -8,6 +8,7 @@
 Prints what it checked, or FAILED: and every problem it found, and exits with status 1.
 Runs with Debian's own Python, for which windows.sh installs pefile.
 """
+import os
 import re
 import sys
 
@@ -72,7 +73,8 @@ def invoker(*files):
             problems.append(f"{file} asks to run as {level.group(1)}, not asInvoker")
         if re.search(r'uiAccess="true"', text):
             problems.append(f"{file} asks for uiAccess")
-    return problems, f"{len(files)} programs ask for no administrator"
+    names = ", ".join(os.path.basename(file) for file in files)
+    return problems, f"no administrator asked for by {names}"
 
 
 def section_names(pe):
