@@ -151,7 +151,7 @@ for value in "DisplayName    REG_SZ    Ombrix" "DisplayVersion    REG_SZ    $ver
     "Publisher    REG_SZ    The Ombrix developers" "DisplayIcon    REG_SZ    .*\\\\Ombrix.exe,0" \
     "UninstallString    REG_SZ    \".*\\\\Uninstall.exe\"" "NoModify    REG_DWORD    0x1" \
     "NoRepair    REG_DWORD    0x1"; do
-    grep -q -- "$value" <<<"$entry" || fail "the Apps & features entry lacks '$value':$entry"
+    grep -q -- "^ *$value" <<<"$entry" || fail "the Apps & features entry lacks '$value':$entry"
 done
 mapfile -t shipped < <(find "$installed" -iname '*.exe' -o -iname '*.dll')
 "$binaries" stripped "${shipped[@]}"
@@ -168,6 +168,7 @@ echo "    the Start-menu entry starts the installed game, which shows its window
 
 step "Uninstalling silently, as Apps & features would"
 uninstall="$(sed -n 's/^ *UninstallString *REG_SZ *"\(.*\)"$/\1/p' <<<"$entry")"
+[ -n "$uninstall" ] || fail "the Apps & features entry names no uninstaller:$entry"
 "$wine" "$uninstall" /S ||
     fail "the uninstaller that the Apps & features entry names ended with status $?: $uninstall"
 # The uninstaller runs on from a copy of itself: the server ends once it is done.
