@@ -15,7 +15,8 @@ foreach(library libstdc++-6.dll libwinpthread-1.dll)
 endforeach()
 
 # ombrix_install_stripped([install options]): at install time, strips every executable and
-# library installed so far into the folder and its plugin folders.
+# library installed so far into the folder and its plugin folders, and dates them to the
+# commit.
 function(ombrix_install_stripped)
     install(CODE "
         set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
@@ -24,5 +25,7 @@ function(ombrix_install_stripped)
             execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-all \"\${binary}\"
                 COMMAND_ERROR_IS_FATAL ANY)
         endforeach()
+        execute_process(COMMAND /usr/bin/python3 \"${PROJECT_SOURCE_DIR}/scripts/pe-timestamps.py\"
+            \${binaries} COMMAND_ERROR_IS_FATAL ANY)
     " ${ARGN})
 endfunction()
