@@ -8,11 +8,9 @@ export QT_QPA_PLATFORM=offscreen
 
 install_missing "${game_packages[@]}" "${test_packages[@]}"
 
-tested="$root/build"
-configure "$tested" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_BUILD_TOOLS=ON
-build "$tested"
+build_linux
 step "Running the test suite"
-ctest --test-dir "$tested" --output-on-failure --parallel 2
+ctest --test-dir "$linux_build" --output-on-failure --parallel 2
 
 sanitized="$root/build-sanitize"
 configure "$sanitized" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

@@ -7,6 +7,18 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 step() { printf '==> %s\n' "$*"; }
 
+# Every build of a commit packs the same bytes: the files carry the commit's time, never the
+# clock's. A source tarball has no history; git archive wrote the time into source-date.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    if [ -e "$root/.git" ] && command -v git >/dev/null; then
+        epoch="$(git -C "$root" log -1 --format=%ct)"
+    else
+        epoch="$(cat "$root/packaging/source-date")"
+    fi
+    # A copy that is neither a clone nor a tarball has no time to give.
+    [[ ! $epoch =~ ^[0-9]+$ ]] || export SOURCE_DATE_EPOCH="$epoch"
+fi
+
 # What building and running the game needs.
 # shellcheck disable=SC2034 # for the scripts that source this one
 game_packages=(
@@ -59,4 +71,29 @@ build() {
     [ $# -eq 0 ] || targets=(--target "$@")
     step "Building in $dir"
     cmake --build "$dir" --parallel "${targets[@]}"
+}
+
+# build_linux: Ombrix with its tests and tools, the build test.sh tests and the Debian package
+# is packed from.
+linux_build="$root/build"
+build_linux() {
+    configure "$linux_build" -DOMBRIX_BUILD_TESTS=ON -DOMBRIX_BUILD_TOOLS=ON
+    build "$linux_build"
+}
+
+# require_committed WHY: stops, listing the changes, unless the tree is exactly its commit.
+require_committed() {
+    local changes
+    changes="$(git -C "$root" status --porcelain)"
+    [ -z "$changes" ] && return
+    printf '%s\n' "$changes" >&2
+    echo "FAILED: the tree has uncommitted changes (above): $1" >&2
+    exit 1
+}
+
+# pack_zip FOLDER NAME ZIP: the folder NAME inside FOLDER, zipped with its files in name order
+# and dated to the commit: the order a disk reads a folder in differs from one to the next.
+pack_zip() {
+    rm -f "$3"
+    (cd "$1" && cmake -E tar cf "$3" --format=zip --files-from=<(find "$2" -type f | LC_ALL=C sort))
 }

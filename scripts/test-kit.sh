@@ -41,6 +41,5 @@ with open(os.path.join(folder, "tests.txt"), "w", newline="\r\n") as table:
     table.write("\n".join(lines) + "\n")
 print(f"    {len(lines)} tests")
 PY
-rm -f "$zip"
-(cd "$staging" && cmake -E tar cf "$zip" --format=zip "$name")
+pack_zip "$staging" "$name" "$zip"
 step "Test kit ready: $zip ($(du -h "$zip" | cut -f1))"
