@@ -41,5 +41,7 @@ with open(os.path.join(folder, "tests.txt"), "w", newline="\r\n") as table:
     table.write("\n".join(lines) + "\n")
 print(f"    {len(lines)} tests")
 PY
+# Readable by all, as the installed files are, whatever the umask.
+chmod 644 "$staging/$name/tests.txt"
 pack_zip "$staging" "$name" "$zip"
 step "Test kit ready: $zip ($(du -h "$zip" | cut -f1))"
