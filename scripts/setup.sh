@@ -95,5 +95,6 @@ require_committed() {
 # and dated to the commit: the order a disk reads a folder in differs from one to the next.
 pack_zip() {
     rm -f "$3"
-    (cd "$1" && cmake -E tar cf "$3" --format=zip --files-from=<(find "$2" -type f | LC_ALL=C sort))
+    # A zip keeps its times as the local time of day, so the day is read in UTC.
+    (cd "$1" && TZ=UTC cmake -E tar cf "$3" --format=zip --files-from=<(find "$2" -type f | LC_ALL=C sort))
 }
