@@ -189,8 +189,10 @@ TEST_F(Window, IsAFixedWindowWithTheFileMenu)
 TEST_F(Window, ItsIconCarriesEverySizeTheGameHas)
 {
     const QIcon icon = form->windowIcon();
-    EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48),
-                                                   QSize(128, 128), QSize(256, 256)}));
+    // What a desktop is offered; the denser images may be listed beside them.
+    const QList<QSize> offered = icon.availableSizes();
+    for (int side : {16, 32, 48, 128, 256})
+        EXPECT_TRUE(offered.contains(QSize(side, side))) << side;
     const struct {
         int points;
         qreal ratio;
@@ -198,7 +200,7 @@ TEST_F(Window, ItsIconCarriesEverySizeTheGameHas)
     } cases[] = {
         {16, 1, "icon-16.png"},    {32, 1, "icon-32.png"},      {48, 1, "icon-48.png"},
         {128, 1, "icon-128.png"},  {256, 1, "icon-128@2x.png"}, {16, 2, "icon-16@2x.png"},
-        {32, 2, "icon-32@2x.png"}, {48, 2, "icon-48@2x.png"},
+        {32, 2, "icon-32@2x.png"}, {48, 2, "icon-48@2x.png"},   {128, 2, "icon-128@2x.png"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
