@@ -173,11 +173,14 @@ function(check_install_tree root version)
         fail("desktop-file-validate ${desktop_file} (exit ${result}):\n${said}")
     endif()
 
-    # Only pedantic notes (P:) may remain; errors, warnings and infos fail the test.
+    # Every note fails, down to the pedantic ones, but one: the game has no homepage of its
+    # own to name, which AppStream 1.0 asks for.
     require_program(appstreamcli appstreamcli appstream)
-    execute_process(COMMAND ${appstreamcli} validate --strict --no-net --no-color "${metainfo_file}"
+    execute_process(COMMAND ${appstreamcli} validate --pedantic --strict --no-net --no-color
+                            "${metainfo_file}"
         RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
-    if(NOT result EQUAL 0 OR said MATCHES "(^|\n)[EWI]: ")
+    string(REGEX REPLACE "(^|\n)W: [^\n]*: url-homepage-missing(\n|$)" "\\1" notes "${said}")
+    if(NOT result MATCHES "^[0-9]+$" OR notes MATCHES "(^|\n)[EWIP]: ")
         fail("appstreamcli validate --no-net ${metainfo_file} (exit ${result}):\n${said}")
     endif()
 endfunction()
