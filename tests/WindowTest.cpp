@@ -2,13 +2,16 @@
 
 #include "runtime/MessageBox.h"
 #include "window/Binding.h"
+#include "window/FormDescription.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace
 {
@@ -181,6 +184,18 @@ TEST_F(Window, IsAFixedWindowWithTheFileMenu)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(form->windowIcon().isNull());
+
+    // A desktop may force another size on it all the same, as a tiling one does: the table
+    // stays whole where it was, and what the window gains is table colour.
+    const QImage table = form->centralWidget()->grab().toImage();
+    form->windowHandle()->resize(form->size() + QSize(200, 150));
+    QCoreApplication::processEvents();
+    const QImage forced = form->centralWidget()->grab().toImage();
+    ASSERT_EQ(forced.size(), table.size() + QSize(200, 150));
+    QImage want(forced.size(), QImage::Format_ARGB32);
+    want.fill(QColor::fromRgb(formDescription().backColor));
+    QPainter(&want).drawImage(0, 0, table);
+    EXPECT_EQ(differingPixels(forced.convertToFormat(QImage::Format_ARGB32), want), 0);
 }
 
 // Every size the game has, each the very image drawn for it; a density of 2 takes the

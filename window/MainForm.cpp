@@ -107,7 +107,9 @@ void MainForm::buildWindow()
     auto *surface = new TableSurface(QColor::fromRgb(form.backColor),
                                      rt::loadPicture(QString::fromLatin1(form.picture)), this);
     surface->setObjectName(QStringLiteral("Table"));
-    surface->setFixedSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
+    // The window keeps the table's size; a desktop that forces another size on it (a tiling
+    // one does) gets more table colour around the whole table, not bare window.
+    surface->setMinimumSize(rt::pixels(form.clientWidth), rt::pixels(form.clientHeight));
     setCentralWidget(surface);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -24,12 +24,18 @@ void TableSurface::paintEvent(QPaintEvent *event)
     // Rectangle by rectangle: under the region the controls leave, which is no rectangle,
     // Qt would blend the picture span by span and start its thread pool to do so.
     // The back colour shows only where the picture does not reach.
+    // The picture stops where the table does, however large a desktop makes the window.
     QPainter painter(this);
-    const QRect pictured(QPoint(0, 0), m_shown.deviceIndependentSize().toSize());
+    const QRect pictured = QRect(QPoint(0, 0), m_shown.deviceIndependentSize().toSize()) &
+                           QRect(QPoint(0, 0), minimumSize());
     for (const QRect &rect : event->region()) {
         painter.setClipRect(rect);
         if (!pictured.contains(rect))
             painter.fillRect(rect, m_backColor);
+        const QRect drawn = rect & pictured;
+        if (drawn.isEmpty())
+            continue;
+        painter.setClipRect(drawn);
         painter.drawPixmap(0, 0, m_shown);
     }
 }

@@ -3,8 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// The window's client area: the back colour with the table picture drawn unscaled at the
-// top left, cut off where it is larger than the window. The picture is fitted to the screen's
+// The window's client area: the table picture drawn unscaled at the top left, cut off at the
+// table's size, on the back colour. The picture is fitted to the screen's
 // density once, not while painting.
 class TableSurface : public QWidget
 {
