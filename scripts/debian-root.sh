@@ -17,7 +17,8 @@ debian_root() {
     fi
     step "Making a clean Debian $1 root with mmdebstrap"
     mkdir -p "$(dirname "$root_tarball")"
-    mmdebstrap --quiet --variant=apt "$1" "$root_tarball.new"
+    rm -rf "$root_tarball.new"
+    mmdebstrap --quiet --variant=apt --format=tar "$1" "$root_tarball.new"
     mv "$root_tarball.new" "$root_tarball"
 }
 
