@@ -22,16 +22,17 @@ void TableSurface::fit()
 void TableSurface::paintEvent(QPaintEvent *event)
 {
     // Rectangle by rectangle: under the region the controls leave, which is no rectangle,
-    // Qt would blend the picture span by span and start its thread pool to do so.
-    // The back colour shows only where the picture does not reach.
-    // The picture stops where the table does, however large a desktop makes the window.
+    // Qt would blend the picture span by span and start its thread pool to do so. The
+    // picture stops where the table does, however large a desktop makes the window, and the
+    // back colour shows wherever it does not reach.
     QPainter painter(this);
     const QRect pictured = QRect(QPoint(0, 0), m_shown.deviceIndependentSize().toSize()) &
                            QRect(QPoint(0, 0), minimumSize());
     for (const QRect &rect : event->region()) {
-        painter.setClipRect(rect);
-        if (!pictured.contains(rect))
+        if (!pictured.contains(rect)) {
+            painter.setClipping(false);
             painter.fillRect(rect, m_backColor);
+        }
         const QRect drawn = rect & pictured;
         if (drawn.isEmpty())
             continue;

@@ -4,8 +4,8 @@
 #include <QWidget>
 
 // The window's client area: the table picture drawn unscaled at the top left, cut off at the
-// table's size, on the back colour. The picture is fitted to the screen's
-// density once, not while painting.
+// table's size, which is the surface's minimum size, on the back colour. The picture is
+// fitted to the screen's density once, not while painting.
 class TableSurface : public QWidget
 {
     Q_OBJECT
