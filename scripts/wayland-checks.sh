@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game on Wayland, under a headless compositor (sway) at the scales 1, 1.5 and 2, as a
-# desktop shows it: its app id, its own size, a size forced on it, and the Rules, About and
-# verdict boxes, each opened with the keys a player would press. Pictures of each go into
+# desktop shows it: its app id, its own size, the table crisp at 1.5 and 2, a size forced on
+# it, and the Rules, About and verdict boxes, each opened with the keys a player would press. Pictures of each go into
 # BUILD_DIR/wayland/. Run as: wayland-checks.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -138,6 +138,31 @@ print(sum(1 for y in range(top, height) for x in range(width)
           if (x >= right or y >= bottom) and picture.getpixel((x, y)) == (239, 239, 239)))
 PY
 }
+# crisp PICTURE MENU: whether the table's top left corner in the picture, below a menu bar
+# MENU units high, is drawn from the dense art: at 2 it is that art to the pixel; at 1.5
+# its edges are sharper than those of the plain art scaled up would be.
+crisp() {
+    python3 - "$1" "$2" "$scale" "$root/art" <<'PY'
+import sys
+from PIL import Image, ImageFilter, ImageStat
+picture = Image.open(sys.argv[1]).convert("RGB")
+scale = float(sys.argv[3])
+top = round(int(sys.argv[2]) * scale)
+size = (round(90 * scale), round(95 * scale))
+corner = picture.crop((0, top, size[0], top + size[1]))
+dense = Image.open(sys.argv[4] + "/table@2x.bmp").convert("RGB").crop((0, 0, 180, 190))
+plain = Image.open(sys.argv[4] + "/table.bmp").convert("RGB").crop((0, 0, 90, 95))
+def edges(image):
+    return ImageStat.Stat(image.convert("L").filter(ImageFilter.FIND_EDGES)).var[0]
+if scale == 2:
+    print("yes" if list(corner.getdata()) == list(dense.getdata()) else "not the dense art")
+else:
+    blurred = edges(plain.resize(size, Image.BILINEAR))
+    print("yes" if edges(corner) > 1.2 * blurred else
+          f"edges {edges(corner):.0f}, no sharper than the plain art scaled up ({blurred:.0f})")
+PY
+}
+
 for scale in 1 1.5 2; do
     start_sway "$scale"
     step "Wayland at scale $scale: the game as the desktop shows it"
@@ -153,6 +178,10 @@ for scale in 1 1.5 2; do
     fi
     sleep 0.5
     picture 'Ombrix!' "$out/window-$scale.png"
+    if [ "$scale" != 1 ]; then
+        sharp="$(crisp "$out/window-$scale.png" $((height - 323)))"
+        [ "$sharp" = yes ] || fail "the table is not crisp at scale $scale: $sharp; $out/window-$scale.png"
+    fi
 
     box -k Tab -k Return rules
     box -M alt f -m alt a about
